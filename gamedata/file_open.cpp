@@ -1,0 +1,55 @@
+#include "gamedata/file_open.h"
+
+#include <string>
+
+#include "gamedata/error.h"
+#include "gamedata/layout.h"
+#include "gamedata/name_text.h"
+
+namespace pricewright {
+
+namespace {
+std::string entryText(const GameExecutable& executable, const TableLayout& table, ListIndex index) {
+  const std::int32_t nameAddress = executable.readValue(fieldPosition(table, kNameAddress, index));
+  if (nameAddress == 0 && table.zeroNameAddressIsPlaceholder) return placeholderEntry(index);
+  return nameFieldToText(executable.readNameField(namePosition(nameAddress)));
+}
+
+void clearLists(Window& window) {
+  for (const TableLayout* table : kTables) window.clearList(table->list);
+}
+
+void fillLists(const GameExecutable& executable, Window& window) {
+  for (const TableLayout* table : kTables) {
+    for (ListIndex index = 0; index < table->recordCount; ++index) {
+      try {
+        window.appendEntry(table->list, entryText(executable, *table, index));
+      } catch (const RuntimeError& error) {
+        throw RuntimeError(error.number(), "Loading \"" + executable.path() + "\" stopped at " +
+                                               std::string(table->name) + " record " + std::to_string(index) +
+                                               ". " + error.whatFailed());
+      }
+    }
+  }
+}
+}  // namespace
+
+void fileOpen(OpenExecutable& executable, Window& window) {
+  executable.reset();
+  window.showFileOpenDialog(kOpenDialogSettings);
+  const std::string path = window.chosenFileName();
+  if (path.empty()) return;
+  try {
+    executable.emplace(path);
+    clearLists(window);
+    fillLists(*executable, window);
+  } catch (const RuntimeError&) {
+    // Lists are only ever filled while a file is open, so a failed load leaves
+    // neither a file nor entries that a later selection could read through.
+    executable.reset();
+    clearLists(window);
+    throw;
+  }
+}
+
+}  // namespace pricewright

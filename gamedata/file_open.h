@@ -1,0 +1,18 @@
+#pragma once
+
+#include "gamedata/game_executable.h"
+#include "gamedata/window.h"
+
+namespace pricewright {
+
+inline constexpr FileDialogSettings kOpenDialogSettings{
+    "Open a Diablo executable for item pricing...", "Executable Files ", "*.exe"};
+
+// File > Open: closes the open executable, shows the file-open dialog, opens the
+// chosen file and refills the four lists, one entry per record, so that a
+// list's index is its record's index. A cancel after an earlier pick reloads
+// that file. On failure it raises a RuntimeError naming the file, table and
+// record, and leaves no file open and all four lists empty.
+void fileOpen(OpenExecutable& executable, Window& window);
+
+}  // namespace pricewright

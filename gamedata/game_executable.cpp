@@ -1,0 +1,79 @@
+#include "gamedata/game_executable.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "gamedata/error.h"
+#include "gamedata/layout.h"
+
+namespace pricewright {
+
+namespace {
+std::filesystem::path toPath(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+
+[[noreturn]] void throwCannotOpen(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status status = fs::status(toPath(path), error);
+  if (path.empty()) throw RuntimeError(ErrorNumber::BadFileName, "No file name was given.");
+  if (!fs::exists(status))
+    throw RuntimeError(ErrorNumber::FileNotFound, "The file " + quoted(path) + " does not exist.");
+  if (fs::is_directory(status))
+    throw RuntimeError(ErrorNumber::PathFileAccessError, quoted(path) + " is a folder, not a game executable.");
+  throw RuntimeError(ErrorNumber::PermissionDenied, "The file " + quoted(path) + " may not be read.");
+}
+}  // namespace
+
+GameExecutable::GameExecutable(const std::string& path) : path_(path) {
+  const std::filesystem::path fsPath = toPath(path);
+  std::error_code error;
+  if (path.empty() || std::filesystem::is_directory(fsPath, error)) throwCannotOpen(path);
+  // Unbuffered, so that every read asks the file as it is now.
+  stream_.rdbuf()->pubsetbuf(nullptr, 0);
+  stream_.open(fsPath, std::ios::in | std::ios::binary);
+  if (!stream_.is_open()) throwCannotOpen(path);
+}
+
+void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) const {
+  const auto count = static_cast<std::streamsize>(bytes.size());
+  if (position < 1)
+    throw RuntimeError(ErrorNumber::BadRecordNumber, "Position " + std::to_string(position) +
+                                                         " lies before the start of the file " + quoted(path_) + ".");
+  stream_.clear();
+  stream_.seekg(static_cast<std::streamoff>(position) - 1);
+  stream_.read(bytes.data(), count);
+  if (stream_.gcount() == count) return;
+
+  stream_.clear();
+  stream_.seekg(0, std::ios::end);
+  const std::streamoff length = stream_.tellg();
+  stream_.clear();
+  if (length < 0)
+    throw RuntimeError(ErrorNumber::DeviceIoError, "The file " + quoted(path_) + " could not be read at position " +
+                                                       std::to_string(position) + ".");
+  throw RuntimeError(ErrorNumber::InputPastEndOfFile,
+                     "Reading " + std::to_string(count) + " bytes at position " + std::to_string(position) +
+                         " reaches past the end of the file " + quoted(path_) + ", which is " +
+                         std::to_string(length) + " bytes long.");
+}
+
+std::int32_t GameExecutable::readValue(std::int32_t position) const {
+  char bytes[kRecordValueSize];
+  readBytes(position, bytes);
+  std::uint32_t value = 0;
+  for (int i = kRecordValueSize - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+  return static_cast<std::int32_t>(value);
+}
+
+std::string GameExecutable::readNameField(std::int32_t position) const {
+  std::string field(kNameFieldSize, '\0');
+  readBytes(position, field);
+  return field;
+}
+
+}  // namespace pricewright
