@@ -12,8 +12,7 @@ namespace pricewright {
 
 template <typename Int> constexpr std::optional<Int> narrowTo(std::int64_t exact) {
   static_assert(sizeof(Int) <= 4, "operands must fit 32 bits");
-  if (exact < std::numeric_limits<Int>::min() || exact > std::numeric_limits<Int>::max())
-    return std::nullopt;
+  if (exact < std::numeric_limits<Int>::min() || exact > std::numeric_limits<Int>::max()) return std::nullopt;
   return static_cast<Int>(exact);
 }
 

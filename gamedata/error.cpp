@@ -21,8 +21,8 @@ std::string_view description(ErrorNumber number) {
 
 namespace {
 std::string fullMessage(ErrorNumber number, const std::string& whatFailed) {
-  return "Run-time error '" + std::to_string(static_cast<int>(number)) + "': " +
-         std::string(description(number)) + ". " + whatFailed;
+  return "Run-time error '" + std::to_string(static_cast<int>(number)) +
+         "': " + std::string(description(number)) + ". " + whatFailed;
 }
 }  // namespace
 

@@ -5,8 +5,8 @@
 
 namespace pricewright {
 
-inline constexpr FileDialogSettings kOpenDialogSettings{
-    "Open a Diablo executable for item pricing...", "Executable Files ", "*.exe"};
+inline constexpr FileDialogSettings kOpenDialogSettings{"Open a Diablo executable for item pricing...",
+                                                        "Executable Files ", "*.exe"};
 
 // File > Open: closes the open executable, shows the file-open dialog, opens the
 // chosen file and refills the four lists, one entry per record, so that a

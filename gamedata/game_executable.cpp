@@ -24,7 +24,8 @@ std::string quoted(const std::string& path) { return "\"" + path + "\""; }
   if (!fs::exists(status))
     throw RuntimeError(ErrorNumber::FileNotFound, "The file " + quoted(path) + " does not exist.");
   if (fs::is_directory(status))
-    throw RuntimeError(ErrorNumber::PathFileAccessError, quoted(path) + " is a folder, not a game executable.");
+    throw RuntimeError(ErrorNumber::PathFileAccessError,
+                       quoted(path) + " is a folder, not a game executable.");
   throw RuntimeError(ErrorNumber::PermissionDenied, "The file " + quoted(path) + " may not be read.");
 }
 }  // namespace
@@ -43,7 +44,8 @@ void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) con
   const auto count = static_cast<std::streamsize>(bytes.size());
   if (position < 1)
     throw RuntimeError(ErrorNumber::BadRecordNumber, "Position " + std::to_string(position) +
-                                                         " lies before the start of the file " + quoted(path_) + ".");
+                                                         " lies before the start of the file " +
+                                                         quoted(path_) + ".");
   stream_.clear();
   stream_.seekg(static_cast<std::streamoff>(position) - 1);
   stream_.read(bytes.data(), count);
@@ -54,7 +56,8 @@ void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) con
   const std::streamoff length = stream_.tellg();
   stream_.clear();
   if (length < 0)
-    throw RuntimeError(ErrorNumber::DeviceIoError, "The file " + quoted(path_) + " could not be read at position " +
+    throw RuntimeError(ErrorNumber::DeviceIoError, "The file " + quoted(path_) +
+                                                       " could not be read at position " +
                                                        std::to_string(position) + ".");
   throw RuntimeError(ErrorNumber::InputPastEndOfFile,
                      "Reading " + std::to_string(count) + " bytes at position " + std::to_string(position) +

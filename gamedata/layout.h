@@ -13,12 +13,12 @@ namespace pricewright {
 // in the file is validated; any file is read at these positions.
 
 struct TableLayout {
-  std::string_view name;             // for messages: "prefix", "base item", ...
-  std::int32_t recordZeroPosition;   // position of record 0's first byte
-  std::int16_t recordSize;           // bytes per record
-  std::int16_t recordCount;          // records loaded into the list
-  ListBox list;                      // the list filled from this table
-  bool zeroNameAddressIsPlaceholder; // a NameAddress of 0 marks a nameless record
+  std::string_view name;              // for messages: "prefix", "base item", ...
+  std::int32_t recordZeroPosition;    // position of record 0's first byte
+  std::int16_t recordSize;            // bytes per record
+  std::int16_t recordCount;           // records loaded into the list
+  ListBox list;                       // the list filled from this table
+  bool zeroNameAddressIsPlaceholder;  // a NameAddress of 0 marks a nameless record
 };
 
 inline constexpr TableLayout kPrefixTable{"prefix", 502521, 48, 83, ListBox::cboPrefix, false};
@@ -27,8 +27,8 @@ inline constexpr TableLayout kBaseItemTable{"base item", 582745, 76, 156, ListBo
 inline constexpr TableLayout kSpellTable{"spell", 660109, 56, 36, ListBox::cboSpell, false};
 
 // In the order in which the lists are cleared and filled.
-inline constexpr std::array<const TableLayout*, 4> kTables{&kPrefixTable, &kSuffixTable,
-                                                          &kBaseItemTable, &kSpellTable};
+inline constexpr std::array<const TableLayout*, 4> kTables{&kPrefixTable, &kSuffixTable, &kBaseItemTable,
+                                                           &kSpellTable};
 
 struct FieldLayout {
   std::string_view name;

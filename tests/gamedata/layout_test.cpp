@@ -24,18 +24,17 @@ TEST_P(FieldPositionTest, IsRecordZeroPositionPlusIndexTimesRecordSize) {
 }
 
 // Zero-based offsets from the file layout, plus one.
-INSTANTIATE_TEST_SUITE_P(
-    Tables, FieldPositionTest,
-    ::testing::Values(PositionCase{&kPrefixTable, &kNameAddress, 0, 502521},
-                      PositionCase{&kPrefixTable, &kEffectMin, 0, 502529},
-                      PositionCase{&kPrefixTable, &kEffectMin, -1, 502481},
-                      PositionCase{&kPrefixTable, &kPriceMultiplier, 82, 506500 + 1},
-                      PositionCase{&kSuffixTable, &kCostMax, 1, 506593 + 48},
-                      PositionCase{&kSuffixTable, &kNameAddress, 94, 506553 + 48 * 94},
-                      PositionCase{&kBaseItemTable, &kBasePrice, 155, 594576 + 1},
-                      PositionCase{&kBaseItemTable, &kBasePrice, -1, 582721},
-                      PositionCase{&kSpellTable, &kChargeValue, 35, 662116 + 1},
-                      PositionCase{&kSpellTable, &kChargesMin, -1, 660145 - 56}));
+INSTANTIATE_TEST_SUITE_P(Tables, FieldPositionTest,
+                         ::testing::Values(PositionCase{&kPrefixTable, &kNameAddress, 0, 502521},
+                                           PositionCase{&kPrefixTable, &kEffectMin, 0, 502529},
+                                           PositionCase{&kPrefixTable, &kEffectMin, -1, 502481},
+                                           PositionCase{&kPrefixTable, &kPriceMultiplier, 82, 506500 + 1},
+                                           PositionCase{&kSuffixTable, &kCostMax, 1, 506593 + 48},
+                                           PositionCase{&kSuffixTable, &kNameAddress, 94, 506553 + 48 * 94},
+                                           PositionCase{&kBaseItemTable, &kBasePrice, 155, 594576 + 1},
+                                           PositionCase{&kBaseItemTable, &kBasePrice, -1, 582721},
+                                           PositionCase{&kSpellTable, &kChargeValue, 35, 662116 + 1},
+                                           PositionCase{&kSpellTable, &kChargesMin, -1, 660145 - 56}));
 
 TEST(FieldPosition, SixteenBitProductOverflowRaisesOverflow) {
   // 682 * 48 = 32736 fits; 683 * 48 = 32784 does not.
@@ -64,7 +63,8 @@ TEST_P(NamePositionTest, IsAddressMinusLoadBase) {
 INSTANTIATE_TEST_SUITE_P(AddressRule, NamePositionTest,
                          ::testing::Values(NameCase{0x402200 + 1000, 1001}, NameCase{0x402200, 1},
                                            NameCase{0x4021FF, 0}, NameCase{0, -4203007},
-                                           NameCase{0x804021FF, INT32_MIN}, NameCase{0x7FFFFFFF, 0x7FFFFFFF - 0x4021FF},
+                                           NameCase{0x804021FF, INT32_MIN},
+                                           NameCase{0x7FFFFFFF, 0x7FFFFFFF - 0x4021FF},
                                            NameCase{0xFFFFFFFF, -1 - 0x4021FF}));
 
 TEST(NamePosition, OverflowsForStoredValuesFrom0x80000000To0x804021FE) {

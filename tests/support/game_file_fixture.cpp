@@ -39,7 +39,8 @@ GameFileFixture::GameFileFixture() : bytes_(kDefaultSize) {
   for (std::size_t offset = 0; offset < bytes_.size(); ++offset)
     bytes_[offset] = static_cast<char>(pattern(offset));
   for (const TableLayout* table : kTables)
-    for (ListIndex index = 0; index < table->recordCount; ++index) setName(*table, index, defaultName(*table, index));
+    for (ListIndex index = 0; index < table->recordCount; ++index)
+      setName(*table, index, defaultName(*table, index));
 }
 
 std::uint8_t GameFileFixture::patternByteAt(std::size_t offset) const { return pattern(offset); }
@@ -47,7 +48,8 @@ std::uint8_t GameFileFixture::patternByteAt(std::size_t offset) const { return p
 void GameFileFixture::setValue(std::int32_t position, std::int32_t value) {
   auto bits = static_cast<std::uint32_t>(value);
   std::string little(4, '\0');
-  for (int i = 0; i < 4; ++i) little[static_cast<std::size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    little[static_cast<std::size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
   setBytes(position, little);
 }
 
@@ -56,10 +58,13 @@ void GameFileFixture::setField(const TableLayout& table, const FieldLayout& fiel
   setValue(table.recordZeroPosition + field.offsetInRecord + index * table.recordSize, value);
 }
 
-std::int32_t GameFileFixture::nameAddressFor(std::int32_t position) { return position + kNameAddressOfPositionZero; }
+std::int32_t GameFileFixture::nameAddressFor(std::int32_t position) {
+  return position + kNameAddressOfPositionZero;
+}
 
 std::int32_t GameFileFixture::nameSlotPosition(const TableLayout& table, ListIndex index) {
-  return static_cast<std::int32_t>(kNameAreaOffset + 32 * (recordsBefore(table) + static_cast<std::size_t>(index))) +
+  return static_cast<std::int32_t>(kNameAreaOffset +
+                                   32 * (recordsBefore(table) + static_cast<std::size_t>(index))) +
          1;
 }
 
@@ -74,7 +79,8 @@ void GameFileFixture::setName(const TableLayout& table, ListIndex index, std::st
 
 void GameFileFixture::setBytes(std::int32_t position, std::string_view bytes) {
   const auto offset = static_cast<std::size_t>(position - 1);
-  if (position < 1 || offset + bytes.size() > bytes_.size()) throw std::out_of_range("fixture write outside the file");
+  if (position < 1 || offset + bytes.size() > bytes_.size())
+    throw std::out_of_range("fixture write outside the file");
   std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
@@ -94,7 +100,8 @@ TemporaryDirectory::TemporaryDirectory() {
 
 TemporaryDirectory::~TemporaryDirectory() {
   std::error_code ignored;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                               ignored);
   std::filesystem::remove_all(path_, ignored);
 }
 

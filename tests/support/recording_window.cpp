@@ -31,7 +31,8 @@ std::string name(ListBox list) { return kListNames[static_cast<std::size_t>(list
 std::string name(TextBox box) { return kTextBoxNames[static_cast<std::size_t>(box)]; }
 
 std::string messageCall(const std::string& text, const std::string& title, MessageIcon icon) {
-  return "showMessage " + quoted(text) + " " + quoted(title) + (icon == MessageIcon::Warning ? " warning" : " none");
+  return "showMessage " + quoted(text) + " " + quoted(title) +
+         (icon == MessageIcon::Warning ? " warning" : " none");
 }
 
 std::string setTextCall(TextBox box, const std::string& text) {
