@@ -1,0 +1,149 @@
+#include "app/main_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <stdexcept>
+
+#include "app/application_icon.h"
+#include "app/main_window_layout.h"
+#include "app/widget_builder.h"
+#include "gamedata/error.h"
+#include "gamedata/file_open.h"
+
+namespace pricewright {
+
+namespace {
+// The controls behind the operations' view of the window, in the order of the
+// ListBox and TextBox enumerators.
+constexpr std::array<const char*, 4> kListNames{"cboPrefix", "cboSuffix", "cboBase", "cboSpell"};
+constexpr std::array<const char*, 6> kTextBoxNames{"txtPreEff",   "txtSufEff",   "txtCharge",
+                                                   "txtCostGris", "txtCostWirt", "txtCostAdria"};
+
+template <typename Control> Control* child(const QObject& window, const char* name) {
+  auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+  if (!found) throw std::logic_error(std::string("the main window's layout has no ") + name);
+  return found;
+}
+}  // namespace
+
+MainWindow::MainWindow(Dialogs& dialogs)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      dialogs_(dialogs) {
+  auto* clientArea = new QWidget(this);
+  setCentralWidget(clientArea);
+  applyWindowSpec(*this, *clientArea, kMainWindow);
+  buildControls(*clientArea, mainWindowControls());
+  buildMenus(*menuBar(), mainWindowMenus());
+  // The window is as large as its menu bar and client area, and no larger.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setWindowIcon(applicationIcon());
+
+  for (std::size_t i = 0; i < lists_.size(); ++i) lists_[i] = child<QComboBox>(*this, kListNames[i]);
+  for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i] = child<QLineEdit>(*this, kTextBoxNames[i]);
+  chkBase_ = child<QCheckBox>(*this, "chkBase");
+  cmdGet_ = child<QPushButton>(*this, "cmdGet");
+  // "Get Costs" is neither default nor cancel button: Enter presses it only
+  // while it has the focus, and Esc presses nothing.
+  cmdGet_->setAutoDefault(true);
+  wireEvents();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::wireEvents() {
+  connect(child<QAction>(*this, "mnuOpen"), &QAction::triggered, this,
+          [this] { run([this] { fileOpen(executable_, *this); }); });
+  connect(child<QAction>(*this, "mnuExit"), &QAction::triggered, this, &MainWindow::exitProgram);
+  connect(child<QAction>(*this, "mnuAbout"), &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::run(const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const RuntimeError& error) {
+    // Unlike the classic run-time error, this one does not end the program: a
+    // typo in a value box must not cost the player the loaded file.
+    showMessage(error.what(), "Error", MessageIcon::Warning);
+  }
+}
+
+void MainWindow::showCentred() {
+  adjustSize();
+  move(screen()->availableGeometry().center() - rect().center());
+  list(ListBox::cboPrefix).setFocus();
+  show();
+}
+
+AboutWindow* MainWindow::aboutWindow() const {
+  return about_ && about_->isVisible() ? about_.get() : nullptr;
+}
+
+void MainWindow::showAbout() {
+  if (!aboutWindow()) {
+    about_ = std::make_unique<AboutWindow>();
+    QRect area = about_->rect();
+    area.moveCenter(frameGeometry().center());
+    about_->move(area.topLeft());
+  }
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void MainWindow::exitProgram() {
+  executable_.reset();
+  if (about_) about_->close();
+  close();
+  QCoreApplication::quit();
+}
+
+void MainWindow::clearList(ListBox which) {
+  list(which).clear();
+  list(which).clearEditText();
+}
+
+void MainWindow::appendEntry(ListBox which, const std::string& text) {
+  // Qt selects the first entry put into an empty list; appending must not.
+  QComboBox& combo = list(which);
+  const int selected = combo.currentIndex();
+  combo.addItem(QString::fromStdString(text));
+  combo.setCurrentIndex(selected);
+}
+
+ListIndex MainWindow::selectedIndex(ListBox which) const {
+  return static_cast<ListIndex>(list(which).currentIndex());
+}
+
+void MainWindow::setSelectedIndex(ListBox which, ListIndex index) { list(which).setCurrentIndex(index); }
+
+std::string MainWindow::text(TextBox which) const { return box(which).text().toStdString(); }
+
+void MainWindow::setText(TextBox which, const std::string& text) {
+  box(which).setText(QString::fromStdString(text));
+}
+
+std::int16_t MainWindow::chkBaseValue() const { return chkBase_->isChecked() ? 1 : 0; }
+
+void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
+  if (std::optional<QString> chosen = dialogs_.openFileName(this, settings, chosenFileName_))
+    chosenFileName_ = *chosen;
+}
+
+std::string MainWindow::chosenFileName() const { return chosenFileName_.toStdString(); }
+
+void MainWindow::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+  dialogs_.message(this, QString::fromStdString(text), QString::fromStdString(title), icon);
+}
+
+std::string MainWindow::decimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
+
+}  // namespace pricewright
