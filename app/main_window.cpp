@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include <stdexcept>
 
@@ -78,7 +79,7 @@ void MainWindow::run(const std::function<void()>& operation) {
 
 void MainWindow::showCentred() {
   adjustSize();
-  move(screen()->availableGeometry().center() - rect().center());
+  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
   list(ListBox::cboPrefix).setFocus();
   show();
 }
@@ -90,9 +91,7 @@ AboutWindow* MainWindow::aboutWindow() const {
 void MainWindow::showAbout() {
   if (!aboutWindow()) {
     about_ = std::make_unique<AboutWindow>();
-    QRect area = about_->rect();
-    area.moveCenter(frameGeometry().center());
-    about_->move(area.topLeft());
+    about_->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, about_->size(), geometry()));
   }
   about_->show();
   about_->raise();

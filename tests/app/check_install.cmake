@@ -1,0 +1,28 @@
+cmake_minimum_required(VERSION 3.25)
+# Installs the build into a scratch prefix and checks that the program, its
+# desktop entry, its icons and the readme land where a Linux desktop finds them.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+foreach(file
+    bin/pricewright
+    share/applications/pricewright.desktop
+    share/icons/hicolor/16x16/apps/pricewright.png
+    share/icons/hicolor/32x32/apps/pricewright.png
+    share/doc/Pricewright/readme.txt)
+  if(NOT EXISTS "${PREFIX}/${file}")
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+file(STRINGS "${PREFIX}/share/applications/pricewright.desktop" entry)
+foreach(line "Exec=pricewright" "Icon=pricewright" "Type=Application")
+  if(NOT line IN_LIST entry)
+    message(FATAL_ERROR "the desktop entry lacks ${line}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${PREFIX}")
