@@ -17,7 +17,6 @@ namespace pricewright {
 namespace {
 
 using ::testing::AllOf;
-using ::testing::Each;
 using ::testing::ElementsAre;
 using testing::GameFileFixture;
 using ::testing::HasSubstr;
@@ -32,12 +31,12 @@ constexpr const char* kDialogCall =
 class FileOpenTest : public ::testing::Test {
 protected:
   std::string write(const GameFileFixture& file, const char* name = "DIABLO.EXE") {
-    const std::string path = directory.file(name).string();
+    std::string path = directory.file(name).string();
     file.writeTo(path);
     return path;
   }
-  void pick(const std::string& path) { window.dialogAnswers.push_back(path); }
-  void cancel() { window.dialogAnswers.push_back(std::nullopt); }
+  void pick(const std::string& path) { window.dialogAnswers.emplace_back(path); }
+  void cancel() { window.dialogAnswers.emplace_back(std::nullopt); }
 
   RuntimeError failedOpen() {
     try {
@@ -104,7 +103,8 @@ TEST_F(FileOpenTest, NameFieldEdgeCasesKeepTheirIndexes) {
 }
 
 TEST_F(FileOpenTest, BaseItemWithoutNameAddressGetsPlaceholderAndNoNameRead) {
-  for (ListIndex index : {0, 12, 155}) fixture.setField(kBaseItemTable, kNameAddress, index, 0);
+  for (const ListIndex index : std::initializer_list<ListIndex>{0, 12, 155})
+    fixture.setField(kBaseItemTable, kNameAddress, index, 0);
   pick(write(fixture));
   fileOpen(executable, window);
 
