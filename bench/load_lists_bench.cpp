@@ -55,7 +55,8 @@ BENCHMARK(BM_LoadLists)->Unit(benchmark::kMicrosecond);
 void BM_ReadTablesFloor(benchmark::State& state) {
   const GameFile file;
   const std::streamoff first = kPrefixTable.recordZeroPosition - 1;
-  const std::streamoff end = kSpellTable.recordZeroPosition - 1 + kSpellTable.recordSize * kSpellTable.recordCount;
+  const std::streamoff end =
+      kSpellTable.recordZeroPosition - 1 + kSpellTable.recordSize * kSpellTable.recordCount;
   std::vector<char> bytes(static_cast<std::size_t>(end - first));
   for (auto _ : state) {
     std::ifstream in(file.path, std::ios::binary);

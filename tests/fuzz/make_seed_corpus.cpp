@@ -24,7 +24,8 @@ void plausibleRecords(GameFileFixture& file) {
       file.setField(*affixes, kPriceMultiplier, i, (i % 7) - 2);
     }
   }
-  for (ListIndex i = 0; i < kBaseItemTable.recordCount; ++i) file.setField(kBaseItemTable, kBasePrice, i, 10 * i);
+  for (ListIndex i = 0; i < kBaseItemTable.recordCount; ++i)
+    file.setField(kBaseItemTable, kBasePrice, i, 10 * i);
   for (ListIndex i = 0; i < kSpellTable.recordCount; ++i) {
     file.setField(kSpellTable, kChargesMin, i, i);
     file.setField(kSpellTable, kChargesMax, i, 3 * i);
@@ -60,10 +61,13 @@ int main(int argc, char** argv) {
       {"nameless-base-items",
        [](GameFileFixture& f) {
          plausibleRecords(f);
-         for (ListIndex i = 0; i < kBaseItemTable.recordCount; i += 4) f.setField(kBaseItemTable, kNameAddress, i, 0);
+         for (ListIndex i = 0; i < kBaseItemTable.recordCount; i += 4)
+           f.setField(kBaseItemTable, kNameAddress, i, 0);
        }},
       {"bad-name-address",
-       [](GameFileFixture& f) { f.setField(kSpellTable, kNameAddress, 30, static_cast<std::int32_t>(0x80000000u)); }},
+       [](GameFileFixture& f) {
+         f.setField(kSpellTable, kNameAddress, 30, static_cast<std::int32_t>(0x80000000u));
+       }},
       {"truncated-in-tables", [](GameFileFixture& f) { f.resize(600'000); }},
   };
   for (const auto& [name, make] : seeds) {

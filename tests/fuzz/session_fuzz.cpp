@@ -23,8 +23,8 @@ namespace {
 
 // Texts a user might type or leave standing, besides random ones.
 constexpr std::array<const char*, 20> kTypedTexts{
-    "25",    "",       " 21- 30", "-10--5", "1e308", "-1e308",  "1e309",      "25.5",    "25,5", "0x10",
-    "inf",   "nan",    "  7  ",   "-0",     "+3E+2", "1,000",   "2147483648", "-2147483649", "4.9e-324", "."};
+    "25",  "",    " 21- 30", "-10--5", "1e308", "-1e308", "1e309",      "25.5",        "25,5",     "0x10",
+    "inf", "nan", "  7  ",   "-0",     "+3E+2", "1,000",  "2147483648", "-2147483649", "4.9e-324", "."};
 
 void check(bool holds, const char* what) {
   if (!holds) {
@@ -89,9 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 1:
     case 2: {
       const auto box = static_cast<TextBox>(actions.ConsumeIntegralInRange(0, 2));
-      window.box(box) = actions.ConsumeBool() ? kTypedTexts[actions.ConsumeIntegralInRange<std::size_t>(
-                                                    0, kTypedTexts.size() - 1)]
-                                              : actions.ConsumeRandomLengthString(24);
+      window.box(box) =
+          actions.ConsumeBool()
+              ? kTypedTexts[actions.ConsumeIntegralInRange<std::size_t>(0, kTypedTexts.size() - 1)]
+              : actions.ConsumeRandomLengthString(24);
       break;
     }
     case 3:

@@ -103,20 +103,20 @@ TEST_F(GameExecutableTest, FileTruncatedWhileOpenFailsCleanlyOnTheNextRead) {
 
 TEST_F(GameExecutableTest, OpenFailuresNameTheFile) {
   write();
-  const RuntimeError missing = errorOf([&] { GameExecutable(directory.file("gone.exe").string()); });
+  const RuntimeError missing = errorOf([&] { GameExecutable opened(directory.file("gone.exe").string()); });
   EXPECT_EQ(missing.number(), ErrorNumber::FileNotFound);
   EXPECT_THAT(missing.whatFailed(), HasSubstr("gone.exe"));
 
-  EXPECT_EQ(errorOf([&] { GameExecutable(directory.path().string()); }).number(),
+  EXPECT_EQ(errorOf([&] { GameExecutable opened(directory.path().string()); }).number(),
             ErrorNumber::PathFileAccessError);
-  EXPECT_EQ(errorOf([&] { GameExecutable(""); }).number(), ErrorNumber::BadFileName);
+  EXPECT_EQ(errorOf([&] { GameExecutable opened(""); }).number(), ErrorNumber::BadFileName);
 }
 
 TEST_F(GameExecutableTest, UnreadableFileIsPermissionDenied) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
   write();
   std::filesystem::permissions(path, std::filesystem::perms::none);
-  EXPECT_EQ(errorOf([&] { GameExecutable(path.string()); }).number(), ErrorNumber::PermissionDenied);
+  EXPECT_EQ(errorOf([&] { GameExecutable opened(path.string()); }).number(), ErrorNumber::PermissionDenied);
 }
 
 TEST_F(GameExecutableTest, OpensPathsWithSpacesAndNonAsciiCharacters) {

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Lists, RangeHintTest,
 
 TEST(PlainItemChosen, ClearsChoicesAndBoxesInOrderAndKeepsTheBaseItem) {
   RecordingWindow window;
-  for (std::int16_t checked : {1, 0}) {
+  for (const std::int16_t checked : std::initializer_list<std::int16_t>{1, 0}) {
     window.chkBase = checked;
     window.selected(ListBox::cboBase) = 12;
     window.selected(ListBox::cboPrefix) = 3;
