@@ -1,6 +1,5 @@
 #include "tests/support/game_file_fixture.h"
 
-#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <stdexcept>
@@ -81,7 +80,7 @@ void GameFileFixture::setBytes(std::int32_t position, std::string_view bytes) {
   const auto offset = static_cast<std::size_t>(position - 1);
   if (position < 1 || offset + bytes.size() > bytes_.size())
     throw std::out_of_range("fixture write outside the file");
-  std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
+  bytes.copy(bytes_.data() + offset, bytes.size());
 }
 
 void GameFileFixture::writeTo(const std::filesystem::path& path) const {
@@ -90,10 +89,15 @@ void GameFileFixture::writeTo(const std::filesystem::path& path) const {
   if (!out) throw std::runtime_error("cannot write fixture " + path.string());
 }
 
-TemporaryDirectory::TemporaryDirectory() {
+namespace {
+std::filesystem::path freshTemporaryPath() {
   static std::atomic<int> counter{0};
-  path_ = std::filesystem::temp_directory_path() /
-          ("pricewright-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  return std::filesystem::temp_directory_path() /
+         ("pricewright-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+}
+}  // namespace
+
+TemporaryDirectory::TemporaryDirectory() : path_(freshTemporaryPath()) {
   std::filesystem::remove_all(path_);
   std::filesystem::create_directories(path_);
 }

@@ -13,12 +13,12 @@ namespace pricewright::testing {
 // Builds a synthetic game executable in memory: every byte not placed on
 // purpose holds a fixed non-zero pseudo-random pattern, so a read from a wrong
 // place shows. Every record of the four tables starts with a name of its own
-// ("Prefix 0", "Base 155", ...) in a name area after the tables.
+// ("Prefix 0", "Base 155", ...) in a name area before the tables.
 class GameFileFixture {
 public:
   static constexpr std::size_t kDefaultSize = 680'000;
   // Zero-based offset where the default names lie, one 32-byte slot per record.
-  static constexpr std::size_t kNameAreaOffset = 663'000;
+  static constexpr std::size_t kNameAreaOffset = 16'000;
 
   GameFileFixture();
 

@@ -1,0 +1,73 @@
+// Loading the four lists from a game executable in the page cache, against the
+// floor of one plain read of the bytes from the first table to the last.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <vector>
+
+#include "gamedata/file_open.h"
+#include "gamedata/layout.h"
+#include "tests/support/game_file_fixture.h"
+
+namespace pricewright {
+namespace {
+
+// Keeps the entries and nothing else, so the figure is the reader's own.
+class ListsOnlyWindow : public Window {
+public:
+  explicit ListsOnlyWindow(std::string path) : path_(std::move(path)) {}
+  void clearList(ListBox list) override { lists_[static_cast<std::size_t>(list)].clear(); }
+  void appendEntry(ListBox list, const std::string& text) override {
+    lists_[static_cast<std::size_t>(list)].push_back(text);
+  }
+  ListIndex selectedIndex(ListBox) const override { return kNoSelection; }
+  void setSelectedIndex(ListBox, ListIndex) override {}
+  std::string text(TextBox) const override { return {}; }
+  void setText(TextBox, const std::string&) override {}
+  std::int16_t chkBaseValue() const override { return 0; }
+  void showFileOpenDialog(const FileDialogSettings&) override {}
+  std::string chosenFileName() const override { return path_; }
+  void showMessage(const std::string&, const std::string&, MessageIcon) override {}
+  std::string decimalSeparator() const override { return "."; }
+
+private:
+  std::string path_;
+  std::array<std::vector<std::string>, 4> lists_;
+};
+
+struct GameFile {
+  GameFile() { testing::GameFileFixture().writeTo(path); }
+  testing::TemporaryDirectory directory;
+  std::filesystem::path path = directory.file("DIABLO.EXE");
+};
+
+void BM_LoadLists(benchmark::State& state) {
+  const GameFile file;
+  ListsOnlyWindow window(file.path.string());
+  for (auto _ : state) {
+    OpenExecutable executable;
+    fileOpen(executable, window);
+    benchmark::DoNotOptimize(executable);
+  }
+}
+BENCHMARK(BM_LoadLists)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadTablesFloor(benchmark::State& state) {
+  const GameFile file;
+  const std::streamoff first = kPrefixTable.recordZeroPosition - 1;
+  const std::streamoff end =
+      kSpellTable.recordZeroPosition - 1 + kSpellTable.recordSize * kSpellTable.recordCount;
+  std::vector<char> bytes(static_cast<std::size_t>(end - first));
+  for (auto _ : state) {
+    std::ifstream in(file.path, std::ios::binary);
+    in.seekg(first);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    benchmark::DoNotOptimize(bytes.data());
+  }
+}
+BENCHMARK(BM_ReadTablesFloor)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace pricewright
+
+BENCHMARK_MAIN();

@@ -1,0 +1,133 @@
+#include "gamedata/game_executable.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+#include "gamedata/error.h"
+#include "gamedata/layout.h"
+#include "tests/support/game_file_fixture.h"
+
+namespace pricewright {
+namespace {
+
+using ::testing::AllOf;
+using testing::GameFileFixture;
+using ::testing::HasSubstr;
+using testing::TemporaryDirectory;
+
+// Runs `read` and returns the RuntimeError it raised.
+template <typename Read> RuntimeError errorOf(Read read) {
+  try {
+    read();
+  } catch (const RuntimeError& error) {
+    return error;
+  }
+  ADD_FAILURE() << "expected a RuntimeError";
+  return RuntimeError(ErrorNumber::Overflow, "none raised");
+}
+
+class GameExecutableTest : public ::testing::Test {
+protected:
+  void write() { fixture.writeTo(path); }
+  TemporaryDirectory directory;
+  std::filesystem::path path = directory.file("DIABLO.EXE");
+  GameFileFixture fixture;
+};
+
+TEST_F(GameExecutableTest, ReadsLittleEndianSignedValuesAtUnalignedPositions) {
+  fixture.setLimit(kGriswoldLimit, 0x12345678);
+  fixture.setLimit(kWirtLimit, -2);
+  fixture.setLimit(kAdriaLimit, INT32_MIN);
+  fixture.setValue(1, 0x01020304);
+  write();
+  const GameExecutable executable(path.string());
+  EXPECT_EQ(executable.readValue(kGriswoldLimit.position), 0x12345678);
+  EXPECT_EQ(executable.readValue(kWirtLimit.position), -2);
+  EXPECT_EQ(executable.readValue(kAdriaLimit.position), INT32_MIN);
+  EXPECT_EQ(executable.readValue(1), 0x01020304);
+  // One byte later reads the next four bytes, not the same value.
+  EXPECT_EQ(static_cast<std::uint32_t>(executable.readValue(2)) & 0xFFFFFF, 0x010203u);
+}
+
+TEST_F(GameExecutableTest, ReadsThirtyBytesOfNameFieldUncut) {
+  fixture.setBytes(1001, std::string("Abc\0", 4));
+  write();
+  const GameExecutable executable(path.string());
+  const std::string field = executable.readNameField(1001);
+  ASSERT_EQ(field.size(), 30u);
+  EXPECT_EQ(field.substr(0, 4), std::string("Abc\0", 4));
+  EXPECT_EQ(static_cast<std::uint8_t>(field[29]), fixture.patternByteAt(1000 + 29));
+}
+
+TEST_F(GameExecutableTest, ReadsUpToTheLastByteAndNoFurther) {
+  fixture.setValue(1, 123456);
+  fixture.resize(1000);
+  write();
+  const GameExecutable executable(path.string());
+  EXPECT_NO_THROW(executable.readValue(997));
+  EXPECT_NO_THROW(executable.readNameField(971));
+
+  for (std::int32_t position : {998, 1000, 1001, 5000, INT32_MAX}) {
+    const RuntimeError error = errorOf([&] { executable.readValue(position); });
+    EXPECT_EQ(error.number(), ErrorNumber::InputPastEndOfFile) << position;
+    EXPECT_THAT(error.whatFailed(), AllOf(HasSubstr("position " + std::to_string(position)),
+                                          HasSubstr("1000 bytes long"), HasSubstr(path.string())));
+  }
+  EXPECT_EQ(errorOf([&] { executable.readNameField(972); }).number(), ErrorNumber::InputPastEndOfFile);
+  // A failed read leaves the reader usable.
+  EXPECT_EQ(executable.readValue(1), 123456);
+}
+
+TEST_F(GameExecutableTest, PositionsBelowOneAreNotRead) {
+  write();
+  const GameExecutable executable(path.string());
+  for (std::int32_t position : {0, -1, -4203007, INT32_MIN}) {
+    EXPECT_EQ(errorOf([&] { executable.readValue(position); }).number(), ErrorNumber::BadRecordNumber);
+    EXPECT_EQ(errorOf([&] { executable.readNameField(position); }).number(), ErrorNumber::BadRecordNumber);
+  }
+}
+
+TEST_F(GameExecutableTest, FileTruncatedWhileOpenFailsCleanlyOnTheNextRead) {
+  fixture.setLimit(kAdriaLimit, 77);
+  write();
+  const GameExecutable executable(path.string());
+  EXPECT_EQ(executable.readValue(kAdriaLimit.position), 77);
+  std::filesystem::resize_file(path, 100);
+  const RuntimeError error = errorOf([&] { executable.readValue(kAdriaLimit.position); });
+  EXPECT_EQ(error.number(), ErrorNumber::InputPastEndOfFile);
+  EXPECT_THAT(error.whatFailed(), HasSubstr("100 bytes long"));
+}
+
+TEST_F(GameExecutableTest, OpenFailuresNameTheFile) {
+  write();
+  const RuntimeError missing = errorOf([&] { GameExecutable opened(directory.file("gone.exe").string()); });
+  EXPECT_EQ(missing.number(), ErrorNumber::FileNotFound);
+  EXPECT_THAT(missing.whatFailed(), HasSubstr("gone.exe"));
+
+  EXPECT_EQ(errorOf([&] { GameExecutable opened(directory.path().string()); }).number(),
+            ErrorNumber::PathFileAccessError);
+  EXPECT_EQ(errorOf([&] { GameExecutable opened(""); }).number(), ErrorNumber::BadFileName);
+}
+
+TEST_F(GameExecutableTest, UnreadableFileIsPermissionDenied) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  write();
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  EXPECT_EQ(errorOf([&] { GameExecutable opened(path.string()); }).number(), ErrorNumber::PermissionDenied);
+}
+
+TEST_F(GameExecutableTest, OpensPathsWithSpacesAndNonAsciiCharacters) {
+  const std::filesystem::path odd = directory.file("Spiele Ordner \u00E9\u00E8 \u65E5\u672C");
+  std::filesystem::create_directories(odd);
+  fixture.setLimit(kGriswoldLimit, 4242);
+  fixture.writeTo(odd / "Diablo \u00DC.exe");
+  const std::u8string utf8 = (odd / "Diablo \u00DC.exe").u8string();
+  const GameExecutable executable(std::string(utf8.begin(), utf8.end()));
+  EXPECT_EQ(executable.readValue(kGriswoldLimit.position), 4242);
+}
+
+}  // namespace
+}  // namespace pricewright
