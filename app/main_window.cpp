@@ -12,12 +12,15 @@
 #include <QStyle>
 
 #include <stdexcept>
+#include <utility>
 
 #include "app/application_icon.h"
 #include "app/main_window_layout.h"
 #include "app/widget_builder.h"
 #include "gamedata/error.h"
 #include "gamedata/file_open.h"
+#include "pricing/get_costs.h"
+#include "pricing/range_hints.h"
 
 namespace pricewright {
 
@@ -27,6 +30,16 @@ namespace {
 constexpr std::array<const char*, 4> kListNames{"cboPrefix", "cboSuffix", "cboBase", "cboSpell"};
 constexpr std::array<const char*, 6> kTextBoxNames{"txtPreEff",   "txtSufEff",   "txtCharge",
                                                    "txtCostGris", "txtCostWirt", "txtCostAdria"};
+
+using SelectionOperation = void (*)(const OpenExecutable&, Window&);
+
+// A pick in these lists shows the picked record's range; a pick in the base
+// item list runs nothing.
+constexpr std::array<std::pair<ListBox, SelectionOperation>, 3> kSelectionOperations{{
+    {ListBox::cboPrefix, &prefixSelected},
+    {ListBox::cboSuffix, &suffixSelected},
+    {ListBox::cboSpell, &spellSelected},
+}};
 
 template <typename Control> Control* child(const QObject& window, const char* name) {
   auto* found = window.findChild<Control*>(QString::fromLatin1(name));
@@ -65,6 +78,14 @@ void MainWindow::wireEvents() {
           [this] { run([this] { fileOpen(executable_, *this); }); });
   connect(child<QAction>(*this, "mnuExit"), &QAction::triggered, this, &MainWindow::exitProgram);
   connect(child<QAction>(*this, "mnuAbout"), &QAction::triggered, this, &MainWindow::showAbout);
+  // Picks by mouse or keyboard only: a selection set by the program runs nothing.
+  for (const auto& selection : kSelectionOperations) {
+    const SelectionOperation operation = selection.second;
+    connect(&list(selection.first), &QComboBox::activated, this,
+            [this, operation] { run([this, operation] { operation(executable_, *this); }); });
+  }
+  connect(chkBase_, &QCheckBox::clicked, this, [this] { run([this] { plainItemChosen(*this); }); });
+  connect(cmdGet_, &QPushButton::clicked, this, [this] { run([this] { getCosts(executable_, *this); }); });
 }
 
 void MainWindow::run(const std::function<void()>& operation) {
@@ -127,7 +148,9 @@ void MainWindow::setSelectedIndex(ListBox which, ListIndex index) { list(which).
 std::string MainWindow::text(TextBox which) const { return box(which).text().toStdString(); }
 
 void MainWindow::setText(TextBox which, const std::string& text) {
+  // Show a long price from its first digit, not scrolled to its end.
   box(which).setText(QString::fromStdString(text));
+  box(which).setCursorPosition(0);
 }
 
 std::int16_t MainWindow::chkBaseValue() const { return chkBase_->isChecked() ? 1 : 0; }

@@ -40,12 +40,12 @@ public:
   AboutWindow* aboutWindow() const;
   bool hasOpenExecutable() const { return executable_.has_value(); }
 
-  void clearList(ListBox list) override;
-  void appendEntry(ListBox list, const std::string& text) override;
-  ListIndex selectedIndex(ListBox list) const override;
-  void setSelectedIndex(ListBox list, ListIndex index) override;
-  std::string text(TextBox box) const override;
-  void setText(TextBox box, const std::string& text) override;
+  void clearList(ListBox which) override;
+  void appendEntry(ListBox which, const std::string& text) override;
+  ListIndex selectedIndex(ListBox which) const override;
+  void setSelectedIndex(ListBox which, ListIndex index) override;
+  std::string text(TextBox which) const override;
+  void setText(TextBox which, const std::string& text) override;
   std::int16_t chkBaseValue() const override;
   void showFileOpenDialog(const FileDialogSettings& settings) override;
   std::string chosenFileName() const override;

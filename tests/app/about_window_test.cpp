@@ -2,6 +2,8 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "app/about_window.h"
 #include "app/application_icon.h"
 #include "tests/app/shell_test.h"
@@ -19,11 +21,10 @@ protected:
     return *about;
   }
 
-  static int visibleAboutWindows() {
-    int count = 0;
-    for (QWidget* topLevel : QApplication::topLevelWidgets())
-      count += topLevel->objectName() == "frmAbout" && topLevel->isVisible();
-    return count;
+  static long visibleAboutWindows() {
+    return std::ranges::count_if(QApplication::topLevelWidgets(), [](const QWidget* topLevel) {
+      return topLevel->objectName() == "frmAbout" && topLevel->isVisible();
+    });
   }
 };
 
@@ -129,7 +130,9 @@ TEST_F(AboutWindowTest, TheRuleIsAGreyLineOverAWhiteOneAcrossTheWindow) {
   const auto column = [&](int x) {
     return std::array{image.pixel(x, 102), image.pixel(x, 103), image.pixel(x, 104), image.pixel(x, 105)};
   };
-  const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255), grey = qRgb(128, 128, 128);
+  const QRgb black = qRgb(0, 0, 0);
+  const QRgb white = qRgb(255, 255, 255);
+  const QRgb grey = qRgb(128, 128, 128);
 
   // Grey begins at pixel 6, white at pixel 8; both end near the right edge.
   EXPECT_EQ(column(5), (std::array{black, black, black, black}));

@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, CtrlOOpensTheChosenFileAndFillsTheListsRecordByRecord) {
   file.setField(kBaseItemTable, kNameAddress, 12, 0);
   const QString path = QString::fromStdString(directory.file("DIABLO.EXE").string());
   file.writeTo(directory.file("DIABLO.EXE"));
-  dialogs.fileAnswers.push_back(path);
+  dialogs.fileAnswers.emplace_back(path);
 
   QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
 
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, TheDialogStartsAtTheLastPickAndACancelReloadsIt) {
 
 TEST_F(MainWindowTest, ARunTimeErrorIsShownAsAnErrorBoxAndTheProgramGoesOn) {
   start();
-  dialogs.fileAnswers.push_back(QString::fromStdString(directory.file("missing.exe").string()));
+  dialogs.fileAnswers.emplace_back(QString::fromStdString(directory.file("missing.exe").string()));
 
   action("mnuOpen").trigger();
 
@@ -179,6 +179,7 @@ TEST_F(MainWindowTest, AppendingSelectsNothingAndClearingEmptiesTheTextField) {
 TEST_F(MainWindowTest, TextsTravelAsUtf8AndTheCheckBoxReadsAsOneOrZero) {
   window.setText(TextBox::txtCostWirt, "Grüße");
   EXPECT_EQ(control<QLineEdit>("txtCostWirt").text(), QString::fromUtf8("Grüße"));
+  EXPECT_EQ(control<QLineEdit>("txtCostWirt").cursorPosition(), 0);  // a long price shows its first digits
   control<QLineEdit>("txtCharge").setText(QString::fromUtf8("½"));
   EXPECT_EQ(window.text(TextBox::txtCharge), "½");
   EXPECT_EQ(window.chkBaseValue(), 0);

@@ -9,7 +9,9 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "app/main_window.h"
 #include "tests/app/fake_dialogs.h"
@@ -39,19 +41,31 @@ protected:
 
   // Writes `file` and opens it through File > Open.
   QString open(const GameFileFixture& file, const char* name = "DIABLO.EXE") {
-    const QString path = QString::fromStdString(directory.file(name).string());
+    QString path = QString::fromStdString(directory.file(name).string());
     file.writeTo(directory.file(name));
-    dialogs.fileAnswers.push_back(path);
+    dialogs.fileAnswers.emplace_back(path);
     action("mnuOpen").trigger();
     return path;
   }
 };
 
-// Runs the program's event loop with `steps` queued on it. True when the
-// program ended by itself within the time limit. Timers in `steps` should
-// use `context`, so that none outlives the test.
-inline bool programEnds(QObject& context, const std::function<void()>& steps,
+// One step of a scripted run: what to do, and when after the start.
+struct Step {
+  std::chrono::milliseconds at;
+  std::function<void()> action;
+};
+
+// Runs the program's event loop through `steps`. True when the program ended
+// by itself within the time limit.
+inline bool programEnds(const std::vector<Step>& steps,
                         std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+  std::vector<std::unique_ptr<QTimer>> timers;
+  for (const Step& step : steps) {
+    auto& timer = timers.emplace_back(std::make_unique<QTimer>());
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, step.action);
+    timer->start(step.at);
+  }
   bool timedOut = false;
   QTimer guard;
   guard.setSingleShot(true);
@@ -60,7 +74,6 @@ inline bool programEnds(QObject& context, const std::function<void()>& steps,
     QCoreApplication::exit(1);
   });
   guard.start(limit);
-  QTimer::singleShot(0, &context, steps);
   QApplication::exec();
   return !timedOut;
 }

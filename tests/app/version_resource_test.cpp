@@ -2,7 +2,9 @@
 // build time, into a .res file) and reads the icon and version record back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -43,8 +45,9 @@ struct Resource {
 };
 
 std::vector<Resource> readResFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  const Bytes file{std::istreambuf_iterator<char>(in), {}};
+  Bytes file(std::filesystem::file_size(path));
+  std::ifstream(path, std::ios::binary)
+      .read(reinterpret_cast<char*>(file.data()), static_cast<std::streamsize>(file.size()));
   std::vector<Resource> resources;
   for (std::size_t at = 0; at + 32 <= file.size();) {
     const std::uint32_t dataSize = little(file, at, 4);
@@ -77,7 +80,7 @@ Block readBlock(const Bytes& bytes, std::size_t start) {
   if (isText && valueLength > 0) {
     std::size_t textAt = at;
     block.text = utf16At(bytes, textAt);
-    at = aligned(at + 2 * valueLength);
+    at = aligned(at + 2 * std::size_t{valueLength});
   } else {
     block.value.assign(bytes.begin() + static_cast<std::ptrdiff_t>(at),
                        bytes.begin() + static_cast<std::ptrdiff_t>(at + valueLength));
@@ -92,8 +95,8 @@ Block readBlock(const Bytes& bytes, std::size_t start) {
 
 std::vector<Resource> ofType(const std::vector<Resource>& resources, std::uint32_t type) {
   std::vector<Resource> found;
-  for (const Resource& resource : resources)
-    if (resource.type == type) found.push_back(resource);
+  std::ranges::copy_if(resources, std::back_inserter(found),
+                       [type](const Resource& resource) { return resource.type == type; });
   return found;
 }
 
