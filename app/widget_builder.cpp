@@ -119,8 +119,8 @@ void applyWindowSpec(QWidget& window, QWidget& clientArea, const WindowSpec& spe
 
 void buildControls(QWidget& clientArea, std::span<const ControlSpec> controls) {
   // Qt's tab order is the order of creation, so controls are made in tab order.
-  std::vector<const ControlSpec*> inTabOrder;
-  for (const ControlSpec& spec : controls) inTabOrder.push_back(&spec);
+  std::vector<const ControlSpec*> inTabOrder(controls.size());
+  std::ranges::transform(controls, inTabOrder.begin(), [](const ControlSpec& spec) { return &spec; });
   std::ranges::stable_sort(inTabOrder, {}, &ControlSpec::tabIndex);
   for (const ControlSpec* spec : inTabOrder) {
     QWidget* control = makeControl(*spec, clientArea);
