@@ -65,8 +65,9 @@ MainWindow::MainWindow(Dialogs& dialogs)
   for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i] = child<QLineEdit>(*this, kTextBoxNames[i]);
   chkBase_ = child<QCheckBox>(*this, "chkBase");
   cmdGet_ = child<QPushButton>(*this, "cmdGet");
-  // "Get Costs" is neither default nor cancel button: Enter presses it only
-  // while it has the focus, and Esc presses nothing.
+  // Outside a dialog Qt's buttons ignore Enter; this one takes it while it has
+  // the focus. It is no default or cancel button: Enter elsewhere and Esc
+  // press nothing.
   cmdGet_->setAutoDefault(true);
   wireEvents();
 }
