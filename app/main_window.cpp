@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/application_icon.h"
+#include "app/layout_table.h"
 #include "app/main_window_layout.h"
 #include "app/widget_builder.h"
 #include "gamedata/error.h"
@@ -25,12 +26,6 @@
 namespace pricewright {
 
 namespace {
-// The controls behind the operations' view of the window, in the order of the
-// ListBox and TextBox enumerators.
-constexpr std::array<const char*, 4> kListNames{"cboPrefix", "cboSuffix", "cboBase", "cboSpell"};
-constexpr std::array<const char*, 6> kTextBoxNames{"txtPreEff",   "txtSufEff",   "txtCharge",
-                                                   "txtCostGris", "txtCostWirt", "txtCostAdria"};
-
 using SelectionOperation = void (*)(const OpenExecutable&, Window&);
 
 // A pick in these lists shows the picked record's range; a pick in the base
@@ -41,9 +36,9 @@ constexpr std::array<std::pair<ListBox, SelectionOperation>, 3> kSelectionOperat
     {ListBox::cboSpell, &spellSelected},
 }};
 
-template <typename Control> Control* child(const QObject& window, const char* name) {
-  auto* found = window.findChild<Control*>(QString::fromLatin1(name));
-  if (!found) throw std::logic_error(std::string("the main window's layout has no ") + name);
+template <typename Control> Control* child(const QObject& window, std::string_view name) {
+  auto* found = window.findChild<Control*>(toQString(name));
+  if (!found) throw std::logic_error("the main window's layout has no " + std::string(name));
   return found;
 }
 }  // namespace
@@ -61,8 +56,10 @@ MainWindow::MainWindow(Dialogs& dialogs)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   setWindowIcon(applicationIcon());
 
-  for (std::size_t i = 0; i < lists_.size(); ++i) lists_[i] = child<QComboBox>(*this, kListNames[i]);
-  for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i] = child<QLineEdit>(*this, kTextBoxNames[i]);
+  for (ListBox each : kListBoxes)
+    lists_[static_cast<std::size_t>(each)] = child<QComboBox>(*this, controlName(each));
+  for (TextBox each : kTextBoxes)
+    boxes_[static_cast<std::size_t>(each)] = child<QLineEdit>(*this, controlName(each));
   chkBase_ = child<QCheckBox>(*this, "chkBase");
   cmdGet_ = child<QPushButton>(*this, "cmdGet");
   // Outside a dialog Qt's buttons ignore Enter; this one takes it while it has

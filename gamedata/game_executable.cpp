@@ -65,6 +65,14 @@ void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) con
                          std::to_string(length) + " bytes long.");
 }
 
+void GameExecutable::checkStillInPlace() const {
+  std::error_code error;
+  if (!std::filesystem::exists(toPath(path_), error))
+    throw RuntimeError(ErrorNumber::FileNotFound, "The game executable " + quoted(path_) +
+                                                      " has been moved or deleted since it was opened. "
+                                                      "Open it again with File > Open.");
+}
+
 std::int32_t GameExecutable::readValue(std::int32_t position) const {
   char bytes[kRecordValueSize];
   readBytes(position, bytes);

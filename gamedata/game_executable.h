@@ -24,6 +24,11 @@ public:
   // The 30 bytes at 1-based `position`, uncut.
   std::string readNameField(std::int32_t position) const;
 
+  // Raises File not found when the file has been deleted or moved since it was
+  // opened. Some systems keep serving a deleted file's bytes to the open
+  // handle, so the operations ask before they read.
+  void checkStillInPlace() const;
+
 private:
   void readBytes(std::int32_t position, std::span<char> bytes) const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,6 +12,23 @@ namespace pricewright {
 enum class ListBox { cboPrefix, cboSuffix, cboBase, cboSpell };
 enum class TextBox { txtPreEff, txtSufEff, txtCharge, txtCostGris, txtCostWirt, txtCostAdria };
 enum class MessageIcon { None, Warning };
+
+inline constexpr std::array<ListBox, 4> kListBoxes{ListBox::cboPrefix, ListBox::cboSuffix, ListBox::cboBase,
+                                                   ListBox::cboSpell};
+inline constexpr std::array<TextBox, 6> kTextBoxes{TextBox::txtPreEff,   TextBox::txtSufEff,
+                                                   TextBox::txtCharge,   TextBox::txtCostGris,
+                                                   TextBox::txtCostWirt, TextBox::txtCostAdria};
+
+// The control's name in the windows, where it is also the widget's object name.
+constexpr std::string_view controlName(ListBox list) {
+  constexpr std::array<std::string_view, 4> kNames{"cboPrefix", "cboSuffix", "cboBase", "cboSpell"};
+  return kNames[static_cast<std::size_t>(list)];
+}
+constexpr std::string_view controlName(TextBox box) {
+  constexpr std::array<std::string_view, 6> kNames{"txtPreEff",   "txtSufEff",   "txtCharge",
+                                                   "txtCostGris", "txtCostWirt", "txtCostAdria"};
+  return kNames[static_cast<std::size_t>(box)];
+}
 
 // A drop-down list's selected entry; equal to the record index in its table.
 using ListIndex = std::int16_t;

@@ -203,6 +203,7 @@ void getCosts(const OpenExecutable& executable, Window& window) {
     window.showMessage("File Not Loaded!!", "Error", MessageIcon::Warning);
     return;
   }
+  executable->checkStillInPlace();
   CostCalculation(*executable, window).run();
 }
 

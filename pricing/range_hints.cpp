@@ -27,6 +27,7 @@ void showRange(const RangeDisplay& display, const OpenExecutable& executable, Wi
     window.setText(display.box, "");
     return;
   }
+  executable->checkStillInPlace();
   const std::int32_t low = readField(*executable, display.table, display.low, index);
   const std::int32_t high = readField(*executable, display.table, display.high, index);
   window.setText(display.box, blankSignedText(low) + "-" + blankSignedText(high));

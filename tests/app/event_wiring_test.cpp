@@ -12,10 +12,6 @@
 namespace pricewright::testing {
 namespace {
 
-constexpr std::array kLists{"cboPrefix", "cboSuffix", "cboBase", "cboSpell"};
-constexpr std::array kBoxes{"txtPreEff",   "txtSufEff",   "txtCharge",
-                            "txtCostGris", "txtCostWirt", "txtCostAdria"};
-
 // A game file whose records give known ranges and an item with known prices.
 GameFileFixture pricedGameFile() {
   GameFileFixture file;
@@ -45,8 +41,9 @@ protected:
   // Every list's selection and every box's text, by control name.
   std::map<std::string, std::string> state() {
     std::map<std::string, std::string> controls;
-    for (const char* list : kLists) controls[list] = std::to_string(control<QComboBox>(list).currentIndex());
-    for (const char* box : kBoxes) controls[box] = control<QLineEdit>(box).text().toStdString();
+    for (ListBox each : kListBoxes)
+      controls[std::string(controlName(each))] = std::to_string(list(each).currentIndex());
+    for (TextBox each : kTextBoxes) controls[std::string(controlName(each))] = box(each).text().toStdString();
     return controls;
   }
 
@@ -109,7 +106,7 @@ TEST_F(EventWiringTest, ClickingNormalItemOnlyClearsTheChoicesButNotTheBaseItem)
   pickWithMouse("cboBase", 7);
   pickWithMouse("cboPrefix", 5);
   pickWithMouse("cboSpell", 3);
-  for (const char* box : kBoxes) control<QLineEdit>(box).setText("typed");
+  for (TextBox each : kTextBoxes) box(each).setText("typed");
 
   for (bool checked : {true, false}) {
     QTest::mouseClick(&control<QCheckBox>("chkBase"), Qt::LeftButton);
@@ -171,13 +168,13 @@ using GetCostsBeforeOpenTest = ShellTest;
 
 TEST_F(GetCostsBeforeOpenTest, SaysFileNotLoadedAndChangesNothing) {
   start();
-  for (const char* box : kBoxes) control<QLineEdit>(box).setText("kept");
+  for (TextBox each : kTextBoxes) box(each).setText("kept");
 
   QTest::mouseClick(&control<QPushButton>("cmdGet"), Qt::LeftButton);
 
   EXPECT_EQ(dialogs.messages(),
             (std::vector<std::string>{messageCall("File Not Loaded!!", "Error", MessageIcon::Warning)}));
-  for (const char* box : kBoxes) EXPECT_EQ(control<QLineEdit>(box).text(), "kept") << box;
+  for (TextBox each : kTextBoxes) EXPECT_EQ(box(each).text(), "kept") << controlName(each);
 }
 
 }  // namespace

@@ -13,10 +13,6 @@
 namespace pricewright::testing {
 namespace {
 
-constexpr std::array kLists{"cboPrefix", "cboBase", "cboSuffix", "cboSpell"};
-constexpr std::array kBoxes{"txtPreEff",   "txtSufEff",   "txtCharge",
-                            "txtCostGris", "txtCostWirt", "txtCostAdria"};
-
 // The control that has the focus, by name: an editable list's text field
 // counts as the list.
 std::string focusedControl() {
@@ -31,11 +27,11 @@ using MainWindowTest = ShellTest;
 TEST_F(MainWindowTest, StartsEmptyAndCentredWithTheFocusInThePrefixList) {
   start();
 
-  for (const char* name : kLists) {
-    EXPECT_EQ(control<QComboBox>(name).count(), 0) << name;
-    EXPECT_EQ(control<QComboBox>(name).currentText(), "") << name;
+  for (ListBox each : kListBoxes) {
+    EXPECT_EQ(list(each).count(), 0) << controlName(each);
+    EXPECT_EQ(list(each).currentText(), "") << controlName(each);
   }
-  for (const char* name : kBoxes) EXPECT_EQ(control<QLineEdit>(name).text(), "") << name;
+  for (TextBox each : kTextBoxes) EXPECT_EQ(box(each).text(), "") << controlName(each);
   EXPECT_FALSE(control<QCheckBox>("chkBase").isChecked());
   EXPECT_EQ(focusedControl(), "cboPrefix");
   const QPoint offCentre = window.geometry().center() - window.screen()->availableGeometry().center();
@@ -122,7 +118,7 @@ TEST_F(MainWindowTest, CtrlOOpensTheChosenFileAndFillsTheListsRecordByRecord) {
   EXPECT_EQ(cboBase.itemText(3), "Long Blade");
   EXPECT_EQ(cboBase.itemText(12), " 12-None");
   EXPECT_EQ(cboBase.itemText(155), "Base 155");
-  for (const char* name : kLists) EXPECT_EQ(control<QComboBox>(name).currentIndex(), -1) << name;
+  for (ListBox each : kListBoxes) EXPECT_EQ(list(each).currentIndex(), -1) << controlName(each);
   EXPECT_EQ(window.chosenFileName(), path.toStdString());
   EXPECT_TRUE(window.hasOpenExecutable());
 }

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -11,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "app/main_window.h"
@@ -31,11 +34,14 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
-  template <typename Control = QWidget> Control& control(const char* name) {
-    auto* found = window.findChild<Control*>(name);
-    if (!found) throw std::runtime_error(std::string("no control named ") + name);
+  template <typename Control = QWidget> Control& control(std::string_view name) {
+    auto* found =
+        window.findChild<Control*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    if (!found) throw std::runtime_error("no control named " + std::string(name));
     return *found;
   }
+  QComboBox& list(ListBox which) { return control<QComboBox>(controlName(which)); }
+  QLineEdit& box(TextBox which) { return control<QLineEdit>(controlName(which)); }
 
   QAction& action(const char* name) { return control<QAction>(name); }
 

@@ -101,6 +101,16 @@ TEST_F(GameExecutableTest, FileTruncatedWhileOpenFailsCleanlyOnTheNextRead) {
   EXPECT_THAT(error.whatFailed(), HasSubstr("100 bytes long"));
 }
 
+TEST_F(GameExecutableTest, FileDeletedOrMovedWhileOpenIsReported) {
+  write();
+  const GameExecutable executable(path.string());
+  EXPECT_NO_THROW(executable.checkStillInPlace());
+  std::filesystem::rename(path, directory.file("moved.exe"));
+  const RuntimeError error = errorOf([&] { executable.checkStillInPlace(); });
+  EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
+  EXPECT_THAT(error.whatFailed(), HasSubstr(path.string()));
+}
+
 TEST_F(GameExecutableTest, OpenFailuresNameTheFile) {
   write();
   const RuntimeError missing = errorOf([&] { GameExecutable opened(directory.file("gone.exe").string()); });

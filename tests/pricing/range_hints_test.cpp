@@ -68,9 +68,23 @@ TEST_P(RangeHintTest, EmptiesTheBoxWithoutASelectionOrWithoutAFile) {
   EXPECT_EQ(window.writes(), std::vector{setTextCall(GetParam().box, "")});
 }
 
-TEST_P(RangeHintTest, AShortFileRaisesAnErrorAndLeavesTheBox) {
+TEST_P(RangeHintTest, AShortOrVanishedFileRaisesAnErrorAndLeavesTheBox) {
   file.resize(static_cast<std::size_t>(GetParam().table->recordZeroPosition));
   EXPECT_THROW(pick(0), RuntimeError);
+  EXPECT_TRUE(window.writes().empty());
+
+  file = GameFileFixture();
+  file.writeTo(path);
+  const OpenExecutable executable = GameExecutable(path.string());
+  std::filesystem::remove(path);
+  window.selected(GetParam().table->list) = 0;
+  window.clearCalls();
+  try {
+    GetParam().handler(executable, window);
+    ADD_FAILURE() << "expected File not found";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
+  }
   EXPECT_TRUE(window.writes().empty());
 }
 

@@ -6,9 +6,6 @@
 namespace pricewright::testing {
 
 namespace {
-constexpr std::array<const char*, 4> kListNames{"cboPrefix", "cboSuffix", "cboBase", "cboSpell"};
-constexpr std::array<const char*, 6> kTextBoxNames{"txtPreEff",   "txtSufEff",   "txtCharge",
-                                                   "txtCostGris", "txtCostWirt", "txtCostAdria"};
 
 std::string quoted(const std::string& text) { return '"' + text + '"'; }
 
@@ -27,8 +24,8 @@ std::vector<std::string> filtered(const std::vector<std::string>& calls,
 }
 }  // namespace
 
-std::string name(ListBox list) { return kListNames[static_cast<std::size_t>(list)]; }
-std::string name(TextBox box) { return kTextBoxNames[static_cast<std::size_t>(box)]; }
+std::string name(ListBox list) { return std::string(controlName(list)); }
+std::string name(TextBox box) { return std::string(controlName(box)); }
 
 std::string messageCall(const std::string& text, const std::string& title, MessageIcon icon) {
   return "showMessage " + quoted(text) + " " + quoted(title) +
