@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "gamedata/error.h"
+#include "tests/support/error_of.h"
 
 namespace pricewright {
 namespace {
@@ -39,12 +40,8 @@ INSTANTIATE_TEST_SUITE_P(Tables, FieldPositionTest,
 TEST(FieldPosition, SixteenBitProductOverflowRaisesOverflow) {
   // 682 * 48 = 32736 fits; 683 * 48 = 32784 does not.
   EXPECT_EQ(fieldPosition(kPrefixTable, kNameAddress, 682), 502521 + 32736);
-  try {
-    fieldPosition(kPrefixTable, kNameAddress, 683);
-    FAIL() << "expected Overflow";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), ErrorNumber::Overflow);
-  }
+  EXPECT_EQ(testing::errorOf([] { fieldPosition(kPrefixTable, kNameAddress, 683); }).number(),
+            ErrorNumber::Overflow);
   EXPECT_EQ(fieldPosition(kPrefixTable, kNameAddress, -682), 502521 - 32736);
   EXPECT_THROW(fieldPosition(kBaseItemTable, kNameAddress, -432), RuntimeError);  // -32832
 }
@@ -68,14 +65,10 @@ INSTANTIATE_TEST_SUITE_P(AddressRule, NamePositionTest,
                                            NameCase{0xFFFFFFFF, -1 - 0x4021FF}));
 
 TEST(NamePosition, OverflowsForStoredValuesFrom0x80000000To0x804021FE) {
-  for (std::uint32_t stored : {0x80000000u, 0x80000001u, 0x80200000u, 0x804021FEu}) {
-    try {
-      namePosition(static_cast<std::int32_t>(stored));
-      FAIL() << "expected Overflow for " << stored;
-    } catch (const RuntimeError& error) {
-      EXPECT_EQ(error.number(), ErrorNumber::Overflow);
-    }
-  }
+  for (std::uint32_t stored : {0x80000000u, 0x80000001u, 0x80200000u, 0x804021FEu})
+    EXPECT_EQ(testing::errorOf([=] { namePosition(static_cast<std::int32_t>(stored)); }).number(),
+              ErrorNumber::Overflow)
+        << stored;
 }
 
 }  // namespace
