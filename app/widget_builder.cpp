@@ -39,10 +39,10 @@ void applyColours(QWidget& widget, Colour foreground, Colour background) {
   widget.setPalette(palette);
 }
 
-QWidget* makeLabel(const ControlSpec& spec, QWidget& parent) {
-  auto* label = new QLabel(toQString(spec.caption), &parent);
+QWidget* makeLabel(const ControlSpec& row, QWidget& parent) {
+  auto* label = new QLabel(toQString(row.caption), &parent);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setWordWrap(spec.kind == ControlKind::WrappingLabel);
+  label->setWordWrap(row.kind == ControlKind::WrappingLabel);
   return label;
 }
 
@@ -55,22 +55,22 @@ QWidget* makeList(QWidget& parent) {
   return list;
 }
 
-QWidget* makePicture(const ControlSpec& spec, QWidget& parent) {
+QWidget* makePicture(const ControlSpec& row, QWidget& parent) {
   auto* picture = new QLabel(&parent);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  picture->setPixmap(applicationIcon().pixmap(QSize(pixels(spec.width), pixels(spec.height))));
+  picture->setPixmap(applicationIcon().pixmap(QSize(pixels(row.width), pixels(row.height))));
   return picture;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget& parent) {
-  switch (spec.kind) {
+QWidget* makeControl(const ControlSpec& row, QWidget& parent) {
+  switch (row.kind) {
   case ControlKind::Label:
-  case ControlKind::WrappingLabel: return makeLabel(spec, parent);
+  case ControlKind::WrappingLabel: return makeLabel(row, parent);
   case ControlKind::List: return makeList(parent);
   case ControlKind::TextBox: return new QLineEdit(&parent);
-  case ControlKind::Button: return new QPushButton(toQString(spec.caption), &parent);
-  case ControlKind::CheckBox: return new QCheckBox(toQString(spec.caption), &parent);
-  case ControlKind::Picture: return makePicture(spec, parent);
+  case ControlKind::Button: return new QPushButton(toQString(row.caption), &parent);
+  case ControlKind::CheckBox: return new QCheckBox(toQString(row.caption), &parent);
+  case ControlKind::Picture: return makePicture(row, parent);
   }
   return nullptr;
 }
@@ -79,14 +79,14 @@ QWidget* makeControl(const ControlSpec& spec, QWidget& parent) {
 // draws the line in the client area's coordinates.
 class LineControl : public QWidget {
 public:
-  LineControl(const LineSpec& spec, QWidget& parent)
+  LineControl(const LineSpec& row, QWidget& parent)
       : QWidget(&parent),
-        line_(exactPixels(spec.x1), exactPixels(spec.y1), exactPixels(spec.x2), exactPixels(spec.y2)),
-        pen_(QColor(spec.colour), spec.pixelWidth, Qt::SolidLine, Qt::FlatCap) {
-    setObjectName(toQString(spec.name));
-    setProperty("index", spec.index);
+        line_(exactPixels(row.x1), exactPixels(row.y1), exactPixels(row.x2), exactPixels(row.y2)),
+        pen_(QColor(row.colour), row.pixelWidth, Qt::SolidLine, Qt::FlatCap) {
+    setObjectName(toQString(row.name));
+    setProperty("index", row.index);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const qreal margin = spec.pixelWidth;
+    const qreal margin = row.pixelWidth;
     setGeometry(QRectF(line_.p1(), line_.p2())
                     .normalized()
                     .adjusted(-margin, -margin, margin, margin)
@@ -107,12 +107,12 @@ private:
 };
 }  // namespace
 
-void applyWindowSpec(QWidget& window, QWidget& clientArea, const WindowSpec& spec) {
-  window.setObjectName(toQString(spec.name));
-  window.setWindowTitle(toQString(spec.caption));
-  clientArea.setFixedSize(pixels(spec.clientWidth), pixels(spec.clientHeight));
+void applyWindowSpec(QWidget& window, QWidget& clientArea, const WindowSpec& layout) {
+  window.setObjectName(toQString(layout.name));
+  window.setWindowTitle(toQString(layout.caption));
+  clientArea.setFixedSize(pixels(layout.clientWidth), pixels(layout.clientHeight));
   QPalette palette = clientArea.palette();
-  palette.setColor(QPalette::Window, QColor(spec.background));
+  palette.setColor(QPalette::Window, QColor(layout.background));
   clientArea.setPalette(palette);
   clientArea.setAutoFillBackground(true);
 }
@@ -120,30 +120,30 @@ void applyWindowSpec(QWidget& window, QWidget& clientArea, const WindowSpec& spe
 void buildControls(QWidget& clientArea, std::span<const ControlSpec> controls) {
   // Qt's tab order is the order of creation, so controls are made in tab order.
   std::vector<const ControlSpec*> inTabOrder(controls.size());
-  std::ranges::transform(controls, inTabOrder.begin(), [](const ControlSpec& spec) { return &spec; });
+  std::ranges::transform(controls, inTabOrder.begin(), [](const ControlSpec& row) { return &row; });
   std::ranges::stable_sort(inTabOrder, {}, &ControlSpec::tabIndex);
-  for (const ControlSpec* spec : inTabOrder) {
-    QWidget* control = makeControl(*spec, clientArea);
-    control->setObjectName(toQString(spec->name));
-    control->setFont(controlFont(spec->weight));
-    applyColours(*control, spec->foreground, spec->background);
-    control->setGeometry(pixelRect(spec->left, spec->top, spec->width, spec->height));
+  for (const ControlSpec* row : inTabOrder) {
+    QWidget* control = makeControl(*row, clientArea);
+    control->setObjectName(toQString(row->name));
+    control->setFont(controlFont(row->weight));
+    applyColours(*control, row->foreground, row->background);
+    control->setGeometry(pixelRect(row->left, row->top, row->width, row->height));
     // A one-line label fits itself to its caption in the font at hand.
-    if (spec->kind == ControlKind::Label) control->adjustSize();
+    if (row->kind == ControlKind::Label) control->adjustSize();
   }
 }
 
 void buildLines(QWidget& clientArea, std::span<const LineSpec> lines) {
-  for (const LineSpec& spec : lines) new LineControl(spec, clientArea);
+  for (const LineSpec& row : lines) new LineControl(row, clientArea);
 }
 
 void buildMenus(QMenuBar& menuBar, std::span<const MenuSpec> menus) {
   // Plain roles: no platform may move "About" or "Exit" elsewhere.
-  const auto addItem = [](QWidget& owner, const MenuSpec& spec) {
-    QAction* action = owner.addAction(toQString(spec.caption));
-    action->setObjectName(toQString(spec.name));
+  const auto addItem = [](QWidget& owner, const MenuSpec& row) {
+    QAction* action = owner.addAction(toQString(row.caption));
+    action->setObjectName(toQString(row.name));
     action->setMenuRole(QAction::NoRole);
-    if (!spec.shortcut.empty()) action->setShortcut(QKeySequence(toQString(spec.shortcut)));
+    if (!row.shortcut.empty()) action->setShortcut(QKeySequence(toQString(row.shortcut)));
   };
   for (const MenuSpec& entry : menus) {
     if (!entry.menu.empty()) continue;

@@ -15,7 +15,7 @@ namespace pricewright {
 // Names `window`, gives it its caption and fixes its client area, which is the
 // window itself or, below a menu bar, its central widget: the size from the
 // layout and the background colour.
-void applyWindowSpec(QWidget& window, QWidget& clientArea, const WindowSpec& spec);
+void applyWindowSpec(QWidget& window, QWidget& clientArea, const WindowSpec& layout);
 
 // Makes the controls as children of `clientArea`, in the layout's places and
 // sizes, with their captions, fonts and colours, in tab order.
