@@ -1,0 +1,111 @@
+// Reads back what the build writes for the program file: the icon file, and
+// the Windows resource script as the MinGW resource compiler compiles it.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pricewright {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes fileBytes(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::uint32_t little(const Bytes& bytes, std::size_t at, int size) {
+  if (at + static_cast<std::size_t>(size) > bytes.size()) throw std::out_of_range("read past the end");
+  std::uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[at + static_cast<std::size_t>(i)];
+  return value;
+}
+
+std::size_t aligned(std::size_t offset) { return (offset + 3) & ~std::size_t{3}; }
+
+TEST(IconFile, HoldsA32AndA16PixelImageIn16ColoursEachWithAMask) {
+  const Bytes ico = fileBytes(PRICEWRIGHT_ICON_FILE);
+  ASSERT_EQ(little(ico, 2, 2), 1u);  // an icon
+  ASSERT_EQ(little(ico, 4, 2), 2u);  // of two images
+  for (std::uint32_t entry = 0, size = 32; entry < 2; ++entry, size /= 2) {
+    const std::size_t at = 6 + 16 * entry;
+    EXPECT_EQ(little(ico, at, 1), size);
+    EXPECT_EQ(little(ico, at + 1, 1), size);
+    EXPECT_EQ(little(ico, at + 2, 1), 16u);  // colours
+    EXPECT_EQ(little(ico, at + 6, 2), 4u);   // bits a pixel
+    // The bitmap: header, palette, colour rows and then mask rows, 4 and 1 bits a pixel.
+    const std::uint32_t bitmap = little(ico, at + 12, 4);
+    EXPECT_EQ(little(ico, bitmap + 8, 4), 2 * size);
+    EXPECT_EQ(little(ico, bitmap + 14, 2), 4u);
+    const std::uint32_t rowBytes = (size * 4 + 31) / 32 * 4 + (size + 31) / 32 * 4;
+    EXPECT_EQ(little(ico, at + 8, 4), 40 + 16 * 4 + size * rowBytes);
+  }
+}
+
+// The resources of a .res file by numbered type.
+std::multimap<std::uint32_t, Bytes> readResFile(const char* path) {
+  const Bytes file = fileBytes(path);
+  std::multimap<std::uint32_t, Bytes> resources;
+  for (std::size_t at = 0; at + 32 <= file.size();) {
+    const std::uint32_t dataSize = little(file, at, 4);
+    const std::uint32_t headerSize = little(file, at + 4, 4);
+    const std::uint32_t type = little(file, at + 8, 2) == 0xFFFF ? little(file, at + 10, 2) : 0;
+    const auto data = file.begin() + static_cast<std::ptrdiff_t>(at + headerSize);
+    if (dataSize > 0) resources.emplace(type, Bytes(data, data + dataSize));
+    at = aligned(at + headerSize + dataSize);
+  }
+  return resources;
+}
+
+// Collects the values of a version record's block and its children by key
+// path, "VS_VERSION_INFO/VarFileInfo/Translation": UTF-16 text as ASCII (all
+// of ours is), binary values byte for byte.
+void readBlock(const Bytes& bytes, std::size_t start, std::string path,
+               std::map<std::string, std::string>& values) {
+  const std::size_t end = start + little(bytes, start, 2);
+  const bool isText = little(bytes, start + 4, 2) == 1;
+  const std::size_t valueBytes = little(bytes, start + 2, 2) * (isText ? 2u : 1u);
+  std::size_t at = start + 6;
+  for (std::uint32_t unit; (unit = little(bytes, at, 2)) != 0; at += 2)
+    path.push_back(static_cast<char>(unit));
+  at = aligned(at + 2);
+  for (std::size_t i = 0; i < valueBytes && !(isText && bytes[at + i] == 0); i += isText ? 2 : 1)
+    values[path].push_back(static_cast<char>(bytes[at + i]));
+  for (at = aligned(at + valueBytes); at < end; at = aligned(at + little(bytes, at, 2)))
+    readBlock(bytes, at, path + "/", values);
+}
+
+TEST(ResourceScript, GivesTheIconAndAVersionRecordOfOnePointZeroWithExactlyFiveNames) {
+  constexpr std::uint32_t kIconType = 3, kVersionType = 16;
+  const std::multimap<std::uint32_t, Bytes> resources = readResFile(PRICEWRIGHT_RESOURCE_FILE);
+  EXPECT_EQ(resources.count(kIconType), 2u);
+  ASSERT_EQ(resources.count(kVersionType), 1u);
+  std::map<std::string, std::string> values;
+  readBlock(resources.find(kVersionType)->second, 0, "", values);
+
+  // The fixed part: signature, file version 1.0.0.0, product version 1.0.0.0, an application.
+  const Bytes fixed(values["VS_VERSION_INFO"].begin(), values["VS_VERSION_INFO"].end());
+  ASSERT_EQ(fixed.size(), 52u);
+  std::vector<std::uint32_t> fields;
+  for (std::size_t at : {0, 8, 12, 16, 20, 36}) fields.push_back(little(fixed, at, 4));
+  EXPECT_EQ(fields, (std::vector<std::uint32_t>{0xFEEF04BD, 0x00010000, 0, 0x00010000, 0, 1}));
+  values.erase("VS_VERSION_INFO");
+  // One US English Unicode string table, and the translation that names it.
+  const std::string table = "VS_VERSION_INFO/StringFileInfo/040904B0/";
+  EXPECT_EQ(values, (std::map<std::string, std::string>{
+                        {table + "ProductName", "Pricewright"},
+                        {table + "FileVersion", "1.00"},
+                        {table + "ProductVersion", "1.00"},
+                        {table + "InternalName", "Pricewright"},
+                        {table + "OriginalFilename", "Pricewright.exe"},
+                        {"VS_VERSION_INFO/VarFileInfo/Translation", std::string("\x09\x04\xB0\x04", 4)}}));
+}
+
+}  // namespace
+}  // namespace pricewright
