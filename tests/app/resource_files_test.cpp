@@ -1,13 +1,16 @@
 // Reads back what the build writes for the program file: the icon file, and
-// the Windows resource script as the MinGW resource compiler compiles it.
+// the version record as the MinGW resource compiler compiles the resource
+// script.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pricewright {
@@ -48,21 +51,6 @@ TEST(IconFile, HoldsA32AndA16PixelImageIn16ColoursEachWithAMask) {
   }
 }
 
-// The resources of a .res file by numbered type.
-std::multimap<std::uint32_t, Bytes> readResFile(const char* path) {
-  const Bytes file = fileBytes(path);
-  std::multimap<std::uint32_t, Bytes> resources;
-  for (std::size_t at = 0; at + 32 <= file.size();) {
-    const std::uint32_t dataSize = little(file, at, 4);
-    const std::uint32_t headerSize = little(file, at + 4, 4);
-    const std::uint32_t type = little(file, at + 8, 2) == 0xFFFF ? little(file, at + 10, 2) : 0;
-    const auto data = file.begin() + static_cast<std::ptrdiff_t>(at + headerSize);
-    if (dataSize > 0) resources.emplace(type, Bytes(data, data + dataSize));
-    at = aligned(at + headerSize + dataSize);
-  }
-  return resources;
-}
-
 // Collects the values of a version record's block and its children by key
 // path, "VS_VERSION_INFO/VarFileInfo/Translation": UTF-16 text as ASCII (all
 // of ours is), binary values byte for byte.
@@ -81,13 +69,14 @@ void readBlock(const Bytes& bytes, std::size_t start, std::string path,
     readBlock(bytes, at, path + "/", values);
 }
 
-TEST(ResourceScript, GivesTheIconAndAVersionRecordOfOnePointZeroWithExactlyFiveNames) {
-  constexpr std::uint32_t kIconType = 3, kVersionType = 16;
-  const std::multimap<std::uint32_t, Bytes> resources = readResFile(PRICEWRIGHT_RESOURCE_FILE);
-  EXPECT_EQ(resources.count(kIconType), 2u);
-  ASSERT_EQ(resources.count(kVersionType), 1u);
+TEST(ResourceScript, GivesAVersionRecordOfOnePointZeroWithExactlyFiveNames) {
+  const Bytes res = fileBytes(PRICEWRIGHT_RESOURCE_FILE);
+  Bytes key;  // the record's first key, in UTF-16, six bytes into the record
+  for (char c : std::string_view("VS_VERSION_INFO")) key.insert(key.end(), {static_cast<std::uint8_t>(c), 0});
+  const auto found = std::ranges::search(res, key);
+  ASSERT_FALSE(found.empty());
   std::map<std::string, std::string> values;
-  readBlock(resources.find(kVersionType)->second, 0, "", values);
+  readBlock(res, static_cast<std::size_t>(found.begin() - res.begin()) - 6, "", values);
 
   // The fixed part: signature, file version 1.0.0.0, product version 1.0.0.0, an application.
   const Bytes fixed(values["VS_VERSION_INFO"].begin(), values["VS_VERSION_INFO"].end());
