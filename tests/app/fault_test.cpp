@@ -123,9 +123,13 @@ class LimitValueTest : public FaultTest, public ::testing::WithParamInterface<Li
 TEST_P(LimitValueTest, PricesOrReportsOverflowAndGoesOn) {
   const LimitValueCase& c = GetParam();
   GameFileFixture file = itemFile();
-  const auto* record = std::ranges::find(kItemRecords, c.table, &Record::table);
-  if (record != kItemRecords.end())
-    file.setField(*c.table, *c.field, record->index, c.value);
+  if (c.table)
+    file.setField(*c.table, *c.field,
+                  c.table == &kPrefixTable   ? kPrefix
+                  : c.table == &kSuffixTable ? kSuffix
+                  : c.table == &kSpellTable  ? kSpell
+                                             : kBase,
+                  c.value);
   else
     file.setValue(c.field->offsetInRecord, c.value);  // a shop limit: its position is kept as the offset
   const fs::path path = openItem(file);

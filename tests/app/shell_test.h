@@ -23,17 +23,8 @@
 
 namespace pricewright::testing {
 
-// Where the priced item lies in each table, and the list that picks it.
+// Where the priced item lies in each table.
 inline constexpr ListIndex kBase = 7, kPrefix = 5, kSuffix = 2, kSpell = 3;
-struct Record {
-  const TableLayout* table;
-  ListBox list;
-  ListIndex index;
-};
-inline constexpr std::array<Record, 4> kItemRecords{{{&kBaseItemTable, ListBox::cboBase, kBase},
-                                                     {&kPrefixTable, ListBox::cboPrefix, kPrefix},
-                                                     {&kSuffixTable, ListBox::cboSuffix, kSuffix},
-                                                     {&kSpellTable, ListBox::cboSpell, kSpell}}};
 
 // The item: base price 100; prefix 21..30 costing 1000..2000, multiplier 2;
 // suffix 5..5 costing 300, multiplier 1; spell 10..40 charges worth 80 each.
@@ -91,7 +82,11 @@ protected:
   // typed for the prefix, 5 for the suffix and 25 charges.
   std::filesystem::path openItem(const GameFileFixture& file = itemFile(), const char* name = "DIABLO.EXE") {
     const QString path = open(file, name);
-    for (const Record& record : kItemRecords) list(record.list).setCurrentIndex(record.index);
+    for (auto [which, index] : {std::pair{ListBox::cboBase, kBase},
+                                {ListBox::cboPrefix, kPrefix},
+                                {ListBox::cboSuffix, kSuffix},
+                                {ListBox::cboSpell, kSpell}})
+      list(which).setCurrentIndex(index);
     for (auto [which, text] :
          {std::pair{TextBox::txtPreEff, "25"}, {TextBox::txtSufEff, "5"}, {TextBox::txtCharge, "25"}})
       box(which).setText(text);
