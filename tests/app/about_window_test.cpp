@@ -30,7 +30,7 @@ TEST_F(AboutWindowTest, OneAboutWindowComesToTheFrontAndEachWayOfClosingItLeaves
     EXPECT_NE(about.findChild<QLabel*>("lblTitle")->text(), "left over");
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_EQ(&openAbout(), &about);
+    ASSERT_EQ(&openAbout(), &about);
     about.findChild<QLabel*>("lblTitle")->setText("left over");
     closeIt(about);
     EXPECT_EQ(window.aboutWindow(), nullptr);
