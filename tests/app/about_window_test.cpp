@@ -43,15 +43,18 @@ using ProgramLifecycleTest = ShellTest;
 TEST_F(ProgramLifecycleTest, AnOpenAboutWindowKeepsTheProgramAndTheFileAliveUntilItCloses) {
   bool aboutStayed = false;
   bool fileStayed = false;
+  QTimer later;
+  later.setSingleShot(true);
+  later.callOnTimeout([&] {
+    aboutStayed = window.aboutWindow() != nullptr;
+    fileStayed = window.hasOpenExecutable();
+    if (window.aboutWindow()) window.aboutWindow()->close();
+  });
   EXPECT_TRUE(programEnds([&] {
     open(GameFileFixture());
     window.showAbout();
     window.close();
-    QTimer::singleShot(200ms, &window, [&] {
-      aboutStayed = window.aboutWindow() != nullptr;
-      fileStayed = window.hasOpenExecutable();
-      if (window.aboutWindow()) window.aboutWindow()->close();
-    });
+    later.start(200ms);
   }));
   EXPECT_TRUE(aboutStayed);
   EXPECT_TRUE(fileStayed);

@@ -18,10 +18,13 @@ std::optional<QString> FakeDialogs::openFileName(QWidget*, const FileDialogSetti
   calls.push_back("openFileName \"" + std::string(settings.title) + "\" \"" +
                   std::string(settings.filterDescription) + "\" \"" + std::string(settings.filterPattern) +
                   "\" last=\"" + lastChosen.toStdString() + "\"");
-  if (fileAnswers.empty()) return std::nullopt;
-  const std::optional<QString> answer = fileAnswers.front();
+  if (fileAnswers.empty() || !fileAnswers.front()) {
+    if (!fileAnswers.empty()) fileAnswers.pop_front();
+    return std::nullopt;
+  }
+  const QString path = *fileAnswers.front();
   fileAnswers.pop_front();
-  return answer;
+  return path;
 }
 
 void FakeDialogs::message(QWidget*, const QString& text, const QString& title, MessageIcon icon) {

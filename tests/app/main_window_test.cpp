@@ -16,10 +16,12 @@ protected:
   // Every list's selection and every box's text, as "control=value".
   std::vector<std::string> state() {
     std::vector<std::string> controls;
-    for (ListBox each : kListBoxes)
-      controls.push_back(std::string(controlName(each)) + "=" + std::to_string(list(each).currentIndex()));
-    for (TextBox each : kTextBoxes)
-      controls.push_back(std::string(controlName(each)) + "=" + box(each).text().toStdString());
+    std::ranges::transform(kListBoxes, std::back_inserter(controls), [&](ListBox each) {
+      return std::string(controlName(each)) + "=" + std::to_string(list(each).currentIndex());
+    });
+    std::ranges::transform(kTextBoxes, std::back_inserter(controls), [&](TextBox each) {
+      return std::string(controlName(each)) + "=" + box(each).text().toStdString();
+    });
     return controls;
   }
   std::vector<std::string> changesSince(const std::vector<std::string>& before) {
@@ -75,8 +77,8 @@ TEST_F(MainWindowTest, CtrlOOpensTheChosenFileAndACancelReloadsIt) {
 TEST_F(MainWindowTest, EnterPressesGetCostsOnlyWhileItHasTheFocusAndEscPressesNothing) {
   QSignalSpy pressed(&control<QPushButton>("cmdGet"), &QPushButton::clicked);
   for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-    for (const char* name : {"txtPreEff", "cboPrefix", "chkBase", "cmdGet"}) {
-      control(name).setFocus();
+    for (const char* focused : {"txtPreEff", "cboPrefix", "chkBase", "cmdGet"}) {
+      control(focused).setFocus();
       QTest::keyClick(QApplication::focusWidget(), key);
     }
     QTest::qWait(200);  // a press by shortcut clicks a moment after the key
@@ -93,14 +95,14 @@ TEST_F(MainWindowTest, APickByMouseOrKeyboardRunsItsListsOperationAndNothingElse
     bool byMouse;
     std::vector<std::string> changes;
   };
-  for (const Pick& each : {Pick{ListBox::cboPrefix, kPrefix, true, {"cboPrefix=5", "txtPreEff= 21- 30"}},
+  for (const Pick& step : {Pick{ListBox::cboPrefix, kPrefix, true, {"cboPrefix=5", "txtPreEff= 21- 30"}},
                            Pick{ListBox::cboSuffix, kSuffix, false, {"cboSuffix=2", "txtSufEff= 5- 5"}},
                            Pick{ListBox::cboSpell, kSpell, false, {"cboSpell=3", "txtCharge= 10- 40"}},
                            Pick{ListBox::cboBase, kBase, true, {"cboBase=7"}}}) {
     for (TextBox each : kTextBoxes) box(each).setText("typed");  // so that any write shows
     const auto before = state();
-    pick(each.list, each.index, each.byMouse);
-    EXPECT_EQ(changesSince(before), each.changes);
+    pick(step.list, step.index, step.byMouse);
+    EXPECT_EQ(changesSince(before), step.changes);
   }
   // A selection set by the program runs nothing.
   const auto before = state();

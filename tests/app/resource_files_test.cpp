@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -56,7 +57,7 @@ void readBlock(const Bytes& bytes, std::size_t start, std::string path,
                std::map<std::string, std::string>& values) {
   const std::size_t end = start + little(bytes, start, 2);
   const bool isText = little(bytes, start + 4, 2) == 1;
-  const std::size_t valueBytes = little(bytes, start + 2, 2) * (isText ? 2u : 1u);
+  const std::size_t valueBytes = std::size_t{little(bytes, start + 2, 2)} * (isText ? 2 : 1);
   std::size_t at = start + 6;
   for (std::uint32_t unit; (unit = little(bytes, at, 2)) != 0; at += 2)
     path.push_back(static_cast<char>(unit));
@@ -71,16 +72,17 @@ TEST(ResourceScript, GivesAVersionRecordOfOnePointZeroWithExactlyFiveNames) {
   const Bytes res = fileBytes(PRICEWRIGHT_RESOURCE_FILE);
   Bytes key;  // the record's first key, in UTF-16, six bytes into the record
   for (char c : std::string_view("VS_VERSION_INFO")) key.insert(key.end(), {static_cast<std::uint8_t>(c), 0});
-  const auto found = std::ranges::search(res, key);
-  ASSERT_FALSE(found.empty());
+  const auto found = std::search(res.begin(), res.end(), key.begin(), key.end());
+  ASSERT_NE(found, res.end());
   std::map<std::string, std::string> values;
-  readBlock(res, static_cast<std::size_t>(found.begin() - res.begin()) - 6, "", values);
+  readBlock(res, static_cast<std::size_t>(found - res.begin()) - 6, "", values);
 
   // The fixed part: signature, file version 1.0.0.0, product version 1.0.0.0, an application.
   const Bytes fixed(values["VS_VERSION_INFO"].begin(), values["VS_VERSION_INFO"].end());
   ASSERT_EQ(fixed.size(), 52u);
   std::vector<std::uint32_t> fields;
-  for (std::size_t at : {0, 8, 12, 16, 20, 36}) fields.push_back(little(fixed, at, 4));
+  std::ranges::transform(std::array{0, 8, 12, 16, 20, 36}, std::back_inserter(fields),
+                         [&](int at) { return little(fixed, static_cast<std::size_t>(at), 4); });
   EXPECT_EQ(fields, (std::vector<std::uint32_t>{0xFEEF04BD, 0x00010000, 0, 0x00010000, 0, 1}));
   values.erase("VS_VERSION_INFO");
   // One US English Unicode string table, and the translation that names it.

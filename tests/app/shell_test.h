@@ -74,7 +74,7 @@ protected:
   }
   // Writes `file` and opens it through File > Open.
   QString open(const GameFileFixture& file, const char* name = "DIABLO.EXE") {
-    const QString path = answerWith(file, name);
+    QString path = answerWith(file, name);
     action("mnuOpen").trigger();
     return path;
   }
@@ -103,13 +103,17 @@ protected:
 // Runs the program's event loop from `start`. True when the program ended by
 // itself within five seconds.
 inline bool programEnds(const std::function<void()>& start) {
-  QObject scope;  // cancels the timers when the run ends
-  QTimer::singleShot(0, &scope, start);
+  QTimer starter;
+  QTimer guard;
   bool timedOut = false;
-  QTimer::singleShot(std::chrono::seconds(5), &scope, [&] {
+  starter.setSingleShot(true);
+  starter.callOnTimeout(start);
+  guard.callOnTimeout([&] {
     timedOut = true;
     QCoreApplication::exit(1);
   });
+  starter.start(0);
+  guard.start(std::chrono::seconds(5));
   QApplication::exec();
   return !timedOut;
 }

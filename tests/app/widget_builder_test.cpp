@@ -57,9 +57,9 @@ TEST(WidgetBuilder, BuildsTheTableInPixelsUnderControlNamesInColoursNoDarkThemeC
   // The window and the label stay white on black.
   EXPECT_EQ(image.pixel(295, 5), kBlack);
   const QImage caption = image.copy(label.geometry());
-  const std::span pixels(reinterpret_cast<const QRgb*>(caption.constBits()), caption.sizeInBytes() / 4);
-  EXPECT_EQ(pixels.front(), kBlack);
-  EXPECT_NE(std::ranges::find(pixels, kWhite), pixels.end());
+  const std::span shown(reinterpret_cast<const QRgb*>(caption.constBits()), caption.sizeInBytes() / 4);
+  EXPECT_EQ(shown.front(), kBlack);
+  EXPECT_NE(std::ranges::find(shown, kWhite), shown.end());
 }
 
 }  // namespace
