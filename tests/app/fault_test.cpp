@@ -102,8 +102,12 @@ INSTANTIATE_TEST_SUITE_P(
                  std::nullopt},
         FileCase{"an empty file chosen", [](const fs::path& p) { fs::resize_file(p, 0); }, true,
                  ErrorNumber::InputPastEndOfFile},
-        FileCase{"a folder chosen", [](const fs::path& p) { fs::remove(p), fs::create_directory(p); }, true,
-                 ErrorNumber::PathFileAccessError}),
+        FileCase{"a folder chosen",
+                 [](const fs::path& p) {
+                   fs::remove(p);
+                   fs::create_directory(p);
+                 },
+                 true, ErrorNumber::PathFileAccessError}),
     [](const auto& info) { return testName(info.param.what); });
 
 struct LimitValueCase {
