@@ -1,195 +1,146 @@
+#include <QAbstractItemView>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
 #include <QSignalSpy>
 
-#include <array>
+#include <algorithm>
 
 #include "tests/app/shell_test.h"
+#include "tests/support/recording_window.h"
 
 namespace pricewright::testing {
 namespace {
 
-// The control that has the focus, by name: an editable list's text field
-// counts as the list.
-std::string focusedControl() {
-  QWidget* focused = QApplication::focusWidget();
-  if (!focused) return "(none)";
-  if (auto* list = qobject_cast<QComboBox*>(focused->parentWidget())) return list->objectName().toStdString();
-  return focused->objectName().toStdString();
-}
-
-using MainWindowTest = ShellTest;
-
-TEST_F(MainWindowTest, StartsEmptyAndCentredWithTheFocusInThePrefixList) {
-  start();
-
-  for (ListBox each : kListBoxes) {
-    EXPECT_EQ(list(each).count(), 0) << controlName(each);
-    EXPECT_EQ(list(each).currentText(), "") << controlName(each);
+class MainWindowTest : public ShellTest {
+protected:
+  // Every list's selection and every box's text, as "control=value".
+  std::vector<std::string> state() {
+    std::vector<std::string> controls;
+    std::ranges::transform(kListBoxes, std::back_inserter(controls), [&](ListBox each) {
+      return std::string(controlName(each)) + "=" + std::to_string(list(each).currentIndex());
+    });
+    std::ranges::transform(kTextBoxes, std::back_inserter(controls), [&](TextBox each) {
+      return std::string(controlName(each)) + "=" + box(each).text().toStdString();
+    });
+    return controls;
   }
+  std::vector<std::string> changesSince(const std::vector<std::string>& before) {
+    std::vector<std::string> changes;
+    std::ranges::copy_if(state(), std::back_inserter(changes), [&](const std::string& now) {
+      return std::ranges::find(before, now) == before.end();
+    });
+    return changes;
+  }
+
+  void pick(ListBox which, int index, bool byMouse = true) {
+    QComboBox& combo = list(which);
+    if (!byMouse) {
+      combo.setFocus();
+      for (int i = combo.currentIndex(); i < index; ++i) QTest::keyClick(&combo, Qt::Key_Down);
+      return;
+    }
+    combo.showPopup();
+    const QRect item = combo.view()->visualRect(combo.model()->index(index, 0));
+    QTest::mouseClick(combo.view()->viewport(), Qt::LeftButton, {}, item.center());
+  }
+};
+
+TEST_F(MainWindowTest, StartsEmptyWithTheFocusInThePrefixListAndAFixedClientArea) {
+  for (ListBox each : kListBoxes) EXPECT_TRUE(list(each).count() == 0 && list(each).currentText().isEmpty());
   for (TextBox each : kTextBoxes) EXPECT_EQ(box(each).text(), "") << controlName(each);
   EXPECT_FALSE(control<QCheckBox>("chkBase").isChecked());
-  EXPECT_EQ(focusedControl(), "cboPrefix");
-  const QPoint offCentre = window.geometry().center() - window.screen()->availableGeometry().center();
-  EXPECT_LE(offCentre.manhattanLength(), 1);
+  EXPECT_TRUE(list(ListBox::cboPrefix).hasFocus());
   EXPECT_EQ(window.windowTitle(), "Diablo Pricewright");
-  EXPECT_EQ(window.aboutWindow(), nullptr);
-  EXPECT_TRUE(dialogs.calls.empty());
-}
-
-TEST_F(MainWindowTest, HasAFixedClientAreaBelowTheMenuBarAndOnlyACloseBox) {
-  start();
-  const QWidget& clientArea = *window.centralWidget();
-
-  EXPECT_EQ(clientArea.size(), QSize(656, 177));
-  EXPECT_EQ(clientArea.y(), window.menuBar()->geometry().bottom() + 1);
-  EXPECT_EQ(window.height(), window.menuBar()->height() + 177);
+  EXPECT_EQ(window.centralWidget()->size(), QSize(656, 177));
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
-  const Qt::WindowFlags flags = window.windowFlags();
-  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-  EXPECT_TRUE(window.windowIcon().availableSizes().contains(QSize(32, 32)));
-  EXPECT_TRUE(window.windowIcon().availableSizes().contains(QSize(16, 16)));
-}
-
-TEST_F(MainWindowTest, TabVisitsTheControlsColumnByColumnAndWrapsAround) {
-  start();
-  std::vector<std::string> visited;
-  for (int i = 0; i < 12; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    visited.push_back(focusedControl());
-  }
-  EXPECT_EQ(visited, (std::vector<std::string>{"cboBase", "cboSuffix", "txtPreEff", "txtSufEff",
-                                               "txtCostGris", "txtCostWirt", "cmdGet", "chkBase", "cboSpell",
-                                               "txtCharge", "txtCostAdria", "cboPrefix"}));
-}
-
-TEST_F(MainWindowTest, NoMenuCaptionCarriesAnAccessKey) {
-  QList<QAction*> actions = window.menuBar()->actions();
-  for (QAction* onTheBar : window.menuBar()->actions())
-    if (onTheBar->menu()) actions += onTheBar->menu()->actions();
+  // No menu caption carries an access key.
+  const QList<QAction*> actions = window.menuBar()->findChildren<QAction*>();
   ASSERT_EQ(actions.size(), 4);
   for (QAction* action : actions) EXPECT_FALSE(action->text().contains('&')) << action->text().toStdString();
 }
 
-TEST_F(MainWindowTest, EnterPressesGetCostsOnlyWhileItHasTheFocusAndEscPressesNothing) {
-  start();
-  auto& cmdGet = control<QPushButton>("cmdGet");
-  QSignalSpy pressed(&cmdGet, &QPushButton::clicked);
-
-  for (const char* name : {"txtPreEff", "cboPrefix", "chkBase"}) {
-    control(name).setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-  }
-  EXPECT_EQ(pressed.count(), 0);
-  cmdGet.setFocus();
-  QTest::keyClick(&cmdGet, Qt::Key_Escape);
-  EXPECT_EQ(pressed.count(), 0);
-  EXPECT_TRUE(window.isVisible());
-  QTest::keyClick(&cmdGet, Qt::Key_Return);
-  EXPECT_EQ(pressed.count(), 1);
-}
-
-TEST_F(MainWindowTest, CtrlOOpensTheChosenFileAndFillsTheListsRecordByRecord) {
-  start();
-  GameFileFixture file;
-  file.setName(kBaseItemTable, 3, "Long Blade");
-  file.setField(kBaseItemTable, kNameAddress, 12, 0);
-  const QString path = QString::fromStdString(directory.file("DIABLO.EXE").string());
-  file.writeTo(directory.file("DIABLO.EXE"));
-  dialogs.fileAnswers.emplace_back(path);
-
+TEST_F(MainWindowTest, CtrlOOpensTheChosenFileAndACancelReloadsIt) {
+  const QString path = answerWith(itemFile());
   QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-
-  EXPECT_EQ(dialogs.calls,
-            (std::vector<std::string>{"openFileName \"Open a Diablo executable for item pricing...\" "
-                                      "\"Executable Files \" \"*.exe\" last=\"\""}));
-  EXPECT_EQ(control<QComboBox>("cboPrefix").count(), 83);
-  EXPECT_EQ(control<QComboBox>("cboSuffix").count(), 95);
-  EXPECT_EQ(control<QComboBox>("cboSpell").count(), 36);
-  auto& cboBase = control<QComboBox>("cboBase");
-  ASSERT_EQ(cboBase.count(), 156);
-  EXPECT_EQ(cboBase.itemText(3), "Long Blade");
-  EXPECT_EQ(cboBase.itemText(12), " 12-None");
-  EXPECT_EQ(cboBase.itemText(155), "Base 155");
   for (ListBox each : kListBoxes) EXPECT_EQ(list(each).currentIndex(), -1) << controlName(each);
+  list(ListBox::cboBase).setCurrentIndex(kBase);
+
+  QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);  // no answer: a cancel
+
+  const std::string dialog = "openFileName \"Open a Diablo executable for item pricing...\" "
+                             "\"Executable Files \" \"*.exe\" last=\"";
+  EXPECT_EQ(dialogs.calls, (std::vector<std::string>{dialog + "\"", dialog + path.toStdString() + "\""}));
   EXPECT_EQ(window.chosenFileName(), path.toStdString());
-  EXPECT_TRUE(window.hasOpenExecutable());
+  EXPECT_EQ(list(ListBox::cboBase).currentIndex(), -1);  // reloaded
 }
 
-TEST_F(MainWindowTest, TheDialogStartsAtTheLastPickAndACancelReloadsIt) {
-  start();
-  const QString path = open(GameFileFixture());
-  control<QComboBox>("cboBase").setCurrentIndex(7);
+TEST_F(MainWindowTest, EnterPressesGetCostsOnlyWhileItHasTheFocusAndEscPressesNothing) {
+  QSignalSpy pressed(&control<QPushButton>("cmdGet"), &QPushButton::clicked);
+  for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    for (const char* focused : {"txtPreEff", "cboPrefix", "chkBase", "cmdGet"}) {
+      control(focused).setFocus();
+      QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    QTest::qWait(200);  // a press by shortcut clicks a moment after the key
+  }
+  EXPECT_EQ(pressed.count(), 2);
+  EXPECT_TRUE(window.isVisible());
+}
 
-  QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);  // cancelled
-
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_TRUE(dialogs.calls[1].ends_with("last=\"" + path.toStdString() + "\""));
-  EXPECT_EQ(window.chosenFileName(), path.toStdString());
-  EXPECT_EQ(control<QComboBox>("cboBase").count(), 156);
-  EXPECT_EQ(control<QComboBox>("cboBase").currentIndex(), -1);
+TEST_F(MainWindowTest, APickByMouseOrKeyboardRunsItsListsOperationAndNothingElse) {
+  open(itemFile());
+  struct Pick {
+    ListBox list;
+    int index;
+    bool byMouse;
+    std::vector<std::string> changes;
+  };
+  for (const Pick& step : {Pick{ListBox::cboPrefix, kPrefix, true, {"cboPrefix=5", "txtPreEff= 21- 30"}},
+                           Pick{ListBox::cboSuffix, kSuffix, false, {"cboSuffix=2", "txtSufEff= 5- 5"}},
+                           Pick{ListBox::cboSpell, kSpell, false, {"cboSpell=3", "txtCharge= 10- 40"}},
+                           Pick{ListBox::cboBase, kBase, true, {"cboBase=7"}}}) {
+    for (TextBox each : kTextBoxes) box(each).setText("typed");  // so that any write shows
+    const auto before = state();
+    pick(step.list, step.index, step.byMouse);
+    EXPECT_EQ(changesSince(before), step.changes);
+  }
+  // A selection set by the program runs nothing.
+  const auto before = state();
+  window.setSelectedIndex(ListBox::cboPrefix, 6);
+  window.setSelectedIndex(ListBox::cboSpell, 0);
+  EXPECT_EQ(changesSince(before), (std::vector<std::string>{"cboPrefix=6", "cboSpell=0"}));
   EXPECT_TRUE(dialogs.messages().empty());
 }
 
-TEST_F(MainWindowTest, ARunTimeErrorIsShownAsAnErrorBoxAndTheProgramGoesOn) {
-  start();
-  dialogs.fileAnswers.emplace_back(QString::fromStdString(directory.file("missing.exe").string()));
-
-  action("mnuOpen").trigger();
-
-  ASSERT_EQ(dialogs.messages().size(), 1u);
-  const std::string shown = dialogs.messages()[0];
-  EXPECT_TRUE(shown.starts_with("showMessage \"Run-time error '53': File not found.")) << shown;
-  EXPECT_TRUE(shown.find("missing.exe") != std::string::npos) << shown;
-  EXPECT_TRUE(shown.ends_with("\"Error\" warning")) << shown;
-  EXPECT_TRUE(window.isVisible());
-
-  open(GameFileFixture());
-  EXPECT_EQ(control<QComboBox>("cboSpell").count(), 36);
-  EXPECT_EQ(dialogs.messages().size(), 1u);
+TEST_F(MainWindowTest, ClickingNormalItemOnlyClearsAllButTheBaseItem) {
+  openItem();
+  for (TextBox each : kTextBoxes) box(each).setText("typed");
+  const auto before = state();
+  QTest::mouseClick(&control<QCheckBox>("chkBase"), Qt::LeftButton);
+  EXPECT_TRUE(control<QCheckBox>("chkBase").isChecked());
+  EXPECT_EQ(changesSince(before),
+            (std::vector<std::string>{
+                "cboPrefix=-1", "cboSuffix=-1", "cboSpell=-1",
+                "txtPreEff=", "txtSufEff=", "txtCharge=", "txtCostGris=", "txtCostWirt=", "txtCostAdria="}));
 }
 
-// The operations' view of the window.
-TEST_F(MainWindowTest, AppendingSelectsNothingAndClearingEmptiesTheTextField) {
-  window.appendEntry(ListBox::cboSuffix, "of the Fox");
-  window.appendEntry(ListBox::cboSuffix, "of Stone");
-  EXPECT_EQ(window.selectedIndex(ListBox::cboSuffix), kNoSelection);
-  window.setSelectedIndex(ListBox::cboSuffix, 1);
-  EXPECT_EQ(control<QComboBox>("cboSuffix").currentText(), "of Stone");
-  window.appendEntry(ListBox::cboSuffix, "of Ash");
-  EXPECT_EQ(window.selectedIndex(ListBox::cboSuffix), 1);
+TEST_F(MainWindowTest, GetCostsWritesThePricesAndThenShowsTheNotesInShopOrder) {
+  GameFileFixture file = itemFile();
+  file.setLimit(kGriswoldLimit, 1500);
+  file.setLimit(kAdriaLimit, 1000);
+  openItem(file);
+  std::vector<std::string> pricesWhileNoteShown;
+  dialogs.whileMessageShown = [&] {
+    pricesWhileNoteShown.push_back(window.text(TextBox::txtCostGris) + " " +
+                                   window.text(TextBox::txtCostWirt) + " " +
+                                   window.text(TextBox::txtCostAdria));
+  };
 
-  window.clearList(ListBox::cboSuffix);
-  EXPECT_EQ(control<QComboBox>("cboSuffix").count(), 0);
-  EXPECT_EQ(control<QComboBox>("cboSuffix").currentText(), "");
-  EXPECT_EQ(window.selectedIndex(ListBox::cboSuffix), kNoSelection);
-}
-
-TEST_F(MainWindowTest, TextsTravelAsUtf8AndTheCheckBoxReadsAsOneOrZero) {
-  window.setText(TextBox::txtCostWirt, "Grüße");
-  EXPECT_EQ(control<QLineEdit>("txtCostWirt").text(), QString::fromUtf8("Grüße"));
-  EXPECT_EQ(control<QLineEdit>("txtCostWirt").cursorPosition(), 0);  // a long price shows its first digits
-  control<QLineEdit>("txtCharge").setText(QString::fromUtf8("½"));
-  EXPECT_EQ(window.text(TextBox::txtCharge), "½");
-  EXPECT_EQ(window.chkBaseValue(), 0);
-  control<QCheckBox>("chkBase").setChecked(true);
-  EXPECT_EQ(window.chkBaseValue(), 1);
-}
-
-TEST_F(MainWindowTest, TheDecimalSeparatorIsTheLocales) {
-  const QLocale saved;
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  EXPECT_EQ(window.decimalSeparator(), ",");
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  EXPECT_EQ(window.decimalSeparator(), ".");
-  QLocale::setDefault(saved);
+  EXPECT_EQ(pressGetCosts(), (std::vector<std::string>{
+                                 messageCall("Item Not Found at Griswold's Shop", "Note", MessageIcon::None),
+                                 messageCall("Item Not Found at Adria's Shop", "Note", MessageIcon::None)}));
+  EXPECT_EQ(pricesWhileNoteShown, (std::vector<std::string>{"2044.44444444444 3066.66666666667 ---",
+                                                            "Unavailable Unavailable 2444.44444444444"}));
 }
 
 }  // namespace
