@@ -106,15 +106,5 @@ TEST_F(GameExecutableTest, OpenFailuresNameTheFile) {
   EXPECT_EQ(errorOf([&] { GameExecutable opened(""); }).number(), ErrorNumber::BadFileName);
 }
 
-TEST_F(GameExecutableTest, OpensPathsWithSpacesAndNonAsciiCharacters) {
-  const std::filesystem::path odd = directory.file("Spiele Ordner \u00E9\u00E8 \u65E5\u672C");
-  std::filesystem::create_directories(odd);
-  fixture.setLimit(kGriswoldLimit, 4242);
-  fixture.writeTo(odd / "Diablo \u00DC.exe");
-  const std::u8string utf8 = (odd / "Diablo \u00DC.exe").u8string();
-  const GameExecutable executable(std::string(utf8.begin(), utf8.end()));
-  EXPECT_EQ(executable.readValue(kGriswoldLimit.position), 4242);
-}
-
 }  // namespace
 }  // namespace pricewright
