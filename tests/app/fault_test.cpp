@@ -60,6 +60,7 @@ struct FileCase {
   void (*change)(const fs::path&);
   bool chosenAtOpen;                 // else found by Get Costs
   std::optional<ErrorNumber> error;  // none: priced from the open file
+  friend void PrintTo(const FileCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FileFaultTest : public FaultTest, public ::testing::WithParamInterface<FileCase> {};
@@ -121,6 +122,7 @@ std::string caseName(const LimitValueCase& c) {
   return testName(std::string(c.table ? c.table->name : "shop") + " " + std::string(c.field->name) + " " +
                   (c.value == INT_MIN ? "min" : "max"));
 }
+void PrintTo(const LimitValueCase& c, std::ostream* os) { *os << caseName(c); }
 
 class LimitValueTest : public FaultTest, public ::testing::WithParamInterface<LimitValueCase> {};
 
