@@ -42,6 +42,7 @@ void fileOpen(OpenExecutable& executable, Window& window) {
   try {
     executable.emplace(path);
     clearLists(window);
+    const ReadBurst burst(*executable);
     fillLists(*executable, window);
   } catch (const RuntimeError&) {
     // Lists are only ever filled while a file is open, so a failed load leaves

@@ -1,5 +1,6 @@
 #include "gamedata/game_executable.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -41,13 +42,19 @@ GameExecutable::GameExecutable(const std::string& path) : path_(path) {
 }
 
 void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) const {
-  const auto count = static_cast<std::streamsize>(bytes.size());
   if (position < 1)
     throw RuntimeError(ErrorNumber::BadRecordNumber, "Position " + std::to_string(position) +
                                                          " lies before the start of the file " +
                                                          quoted(path_) + ".");
+  const std::int64_t offset = static_cast<std::int64_t>(position) - 1;
+  if (burst_ && readFromBurst(offset, bytes)) return;
+  readFromFile(offset, bytes);
+}
+
+void GameExecutable::readFromFile(std::int64_t offset, std::span<char> bytes) const {
+  const auto count = static_cast<std::streamsize>(bytes.size());
   stream_.clear();
-  stream_.seekg(static_cast<std::streamoff>(position) - 1);
+  stream_.seekg(offset);
   stream_.read(bytes.data(), count);
   if (stream_.gcount() == count) return;
 
@@ -55,14 +62,51 @@ void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) con
   stream_.seekg(0, std::ios::end);
   const std::streamoff length = stream_.tellg();
   stream_.clear();
+  const std::string position = std::to_string(offset + 1);
   if (length < 0)
-    throw RuntimeError(ErrorNumber::DeviceIoError, "The file " + quoted(path_) +
-                                                       " could not be read at position " +
-                                                       std::to_string(position) + ".");
+    throw RuntimeError(ErrorNumber::DeviceIoError,
+                       "The file " + quoted(path_) + " could not be read at position " + position + ".");
   throw RuntimeError(ErrorNumber::InputPastEndOfFile,
-                     "Reading " + std::to_string(count) + " bytes at position " + std::to_string(position) +
+                     "Reading " + std::to_string(count) + " bytes at position " + position +
                          " reaches past the end of the file " + quoted(path_) + ", which is " +
                          std::to_string(length) + " bytes long.");
+}
+
+namespace {
+constexpr std::int64_t kBurstBlockSize = std::int64_t{64} * 1024;
+// Enough for the four tables and their names; a file whose names lie scattered
+// costs more reads, not more memory.
+constexpr std::size_t kBurstBlocksKept = 8;
+}  // namespace
+
+bool GameExecutable::readFromBurst(std::int64_t offset, std::span<char> bytes) const {
+  std::size_t copied = 0;
+  while (copied < bytes.size()) {
+    const std::int64_t at = offset + static_cast<std::int64_t>(copied);
+    const std::string& block = burstBlock(at / kBurstBlockSize);
+    const auto within = static_cast<std::size_t>(at % kBurstBlockSize);
+    // Short of the bytes: the file ended when the block was read, and a read
+    // of the file itself reports it as it is now.
+    if (within >= block.size()) return false;
+    const std::size_t count = std::min(bytes.size() - copied, block.size() - within);
+    std::copy_n(block.data() + within, count, bytes.data() + copied);
+    copied += count;
+  }
+  return true;
+}
+
+const std::string& GameExecutable::burstBlock(std::int64_t index) const {
+  const auto kept = std::find_if(burst_->begin(), burst_->end(),
+                                 [index](const Block& block) { return block.index == index; });
+  if (kept != burst_->end()) return kept->bytes;
+  if (burst_->size() == kBurstBlocksKept) burst_->erase(burst_->begin());
+
+  std::string bytes(static_cast<std::size_t>(kBurstBlockSize), '\0');
+  stream_.clear();
+  stream_.seekg(index * kBurstBlockSize);
+  stream_.read(bytes.data(), kBurstBlockSize);
+  bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(stream_.gcount(), 0)));
+  return burst_->emplace_back(Block{index, std::move(bytes)}).bytes;
 }
 
 void GameExecutable::checkStillInPlace() const {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "gamedata/error.h"
 #include "gamedata/layout.h"
@@ -46,23 +47,54 @@ TEST_F(GameExecutableTest, ReadsLittleEndianSignedValuesAndUncutNameFields) {
   EXPECT_EQ(static_cast<std::uint8_t>(field[29]), fixture.patternByteAt(1000 + 29));
 }
 
-TEST_F(GameExecutableTest, ReadsUpToTheLastByteAndNoFurther) {
+TEST_F(GameExecutableTest, ReadsUpToTheLastByteAndNoFurtherAloneOrInABurst) {
   fixture.setValue(1, 123456);
   fixture.resize(1000);
   write();
   const GameExecutable executable(path.string());
-  EXPECT_NO_THROW(executable.readValue(997));
-  EXPECT_NO_THROW(executable.readNameField(971));
+  for (const bool inBurst : {false, true}) {
+    SCOPED_TRACE(inBurst ? "in a burst" : "alone");
+    std::optional<ReadBurst> burst;
+    if (inBurst) burst.emplace(executable);
+    EXPECT_NO_THROW(executable.readValue(997));
+    EXPECT_NO_THROW(executable.readNameField(971));
 
-  for (std::int32_t position : {998, 1000, 1001, 5000, INT32_MAX}) {
-    const RuntimeError error = errorOf([&] { executable.readValue(position); });
-    EXPECT_EQ(error.number(), ErrorNumber::InputPastEndOfFile) << position;
-    EXPECT_THAT(error.whatFailed(), AllOf(HasSubstr("position " + std::to_string(position)),
-                                          HasSubstr("1000 bytes long"), HasSubstr(path.string())));
+    for (std::int32_t position : {998, 1000, 1001, 5000, INT32_MAX}) {
+      const RuntimeError error = errorOf([&] { executable.readValue(position); });
+      EXPECT_EQ(error.number(), ErrorNumber::InputPastEndOfFile) << position;
+      EXPECT_THAT(error.whatFailed(), AllOf(HasSubstr("position " + std::to_string(position)),
+                                            HasSubstr("1000 bytes long"), HasSubstr(path.string())));
+    }
+    EXPECT_EQ(errorOf([&] { executable.readNameField(972); }).number(), ErrorNumber::InputPastEndOfFile);
+    // A failed read leaves the reader usable.
+    EXPECT_EQ(executable.readValue(1), 123456);
   }
-  EXPECT_EQ(errorOf([&] { executable.readNameField(972); }).number(), ErrorNumber::InputPastEndOfFile);
-  // A failed read leaves the reader usable.
-  EXPECT_EQ(executable.readValue(1), 123456);
+}
+
+TEST_F(GameExecutableTest, ABurstReadsAcrossBlockEdgesAndEndsWithItsOperation) {
+  const std::string name = "A name field across two blocks";
+  fixture.setValue(65535, 0x0A0B0C0D);  // bytes 65535 to 65538 straddle the first two 64 KiB blocks
+  fixture.setBytes(131060, name);
+  write();
+  const GameExecutable executable(path.string());
+  {
+    const ReadBurst burst(executable);
+    EXPECT_EQ(executable.readValue(65535), 0x0A0B0C0D);
+    EXPECT_EQ(executable.readNameField(131060), name);
+  }
+  // More blocks than a burst keeps, twice round: each read still finds its own bytes.
+  for (std::int32_t block = 0; block <= 10; ++block) fixture.setValue(block * 65536 + 100, block);
+  write();
+  {
+    const ReadBurst burst(executable);
+    for (int round = 0; round < 2; ++round)
+      for (std::int32_t block = 0; block <= 10; ++block)
+        EXPECT_EQ(executable.readValue(block * 65536 + 100), block) << "block " << block;
+  }
+  // After the burst every read asks the file as it is now.
+  fixture.setValue(65535, 77);
+  write();
+  EXPECT_EQ(executable.readValue(65535), 77);
 }
 
 TEST_F(GameExecutableTest, PositionsBelowOneAreNotRead) {
