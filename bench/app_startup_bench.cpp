@@ -11,8 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/dialogs.h"
-#include "app/main_window.h"
+#include "qt_shell/dialogs.h"
+#include "qt_shell/main_window.h"
 
 namespace pricewright {
 namespace {

@@ -3,10 +3,10 @@
 // core's own time: the reads from the file, the arithmetic and the texts.
 #include <benchmark/benchmark.h>
 
-#include <array>
+#include <map>
 #include <string>
 
-#include "gamedata/layout.h"
+#include "gamedata/game_file_layout.h"
 #include "pricing/get_costs.h"
 #include "tests/support/game_file_fixture.h"
 
@@ -15,19 +15,23 @@ namespace {
 
 class QuietWindow : public Window {
 public:
-  std::array<ListIndex, 4> selection{kNoSelection, kNoSelection, kNoSelection, kNoSelection};
-  std::array<std::string, 6> texts;
+  std::map<std::string_view, ListIndex> selection;
+  std::map<std::string_view, std::string> texts;
   std::int16_t chkBase = 0;
   int messagesShown = 0;
 
   void clearList(ListBox) override {}
   void appendEntry(ListBox, const std::string&) override {}
-  ListIndex selectedIndex(ListBox list) const override { return selection[static_cast<std::size_t>(list)]; }
-  void setSelectedIndex(ListBox list, ListIndex index) override {
-    selection[static_cast<std::size_t>(list)] = index;
+  ListIndex selectedIndex(ListBox list) const override {
+    const auto found = selection.find(list.name);
+    return found == selection.end() ? kNoSelection : found->second;
   }
-  std::string text(TextBox box) const override { return texts[static_cast<std::size_t>(box)]; }
-  void setText(TextBox box, const std::string& text) override { texts[static_cast<std::size_t>(box)] = text; }
+  void setSelectedIndex(ListBox list, ListIndex index) override { selection[list.name] = index; }
+  std::string text(TextBox box) const override {
+    const auto found = texts.find(box.name);
+    return found == texts.end() ? "" : found->second;
+  }
+  void setText(TextBox box, const std::string& text) override { texts[box.name] = text; }
   std::int16_t chkBaseValue() const override { return chkBase; }
   void showFileOpenDialog(const FileDialogSettings&) override {}
   std::string chosenFileName() const override { return "game.exe"; }
@@ -35,7 +39,7 @@ public:
   std::string decimalSeparator() const override { return "."; }
 };
 
-void setAffix(testing::GameFileFixture& file, const TableLayout& table, ListIndex index) {
+void setAffix(tests::GameFileFixture& file, const TableLayout& table, ListIndex index) {
   file.setField(table, kEffectMin, index, 21);
   file.setField(table, kEffectMax, index, 30);
   file.setField(table, kCostMin, index, 1000);
@@ -45,8 +49,8 @@ void setAffix(testing::GameFileFixture& file, const TableLayout& table, ListInde
 
 // The heaviest press: base item, prefix, suffix and spell, every step running.
 void BM_GetCostsFullItem(benchmark::State& state) {
-  testing::TemporaryDirectory directory;
-  testing::GameFileFixture file;
+  tests::TemporaryDirectory directory;
+  tests::GameFileFixture file;
   file.setLimit(kGriswoldLimit, 1500);
   file.setLimit(kWirtLimit, 3000);
   file.setLimit(kAdriaLimit, 5000);
@@ -59,17 +63,14 @@ void BM_GetCostsFullItem(benchmark::State& state) {
 
   QuietWindow window;
   window.chkBase = 1;
-  window.selection = {3, 5, 7, 2};  // prefix, suffix, base item, spell
-  window.texts[static_cast<std::size_t>(TextBox::txtPreEff)] = "25";
-  window.texts[static_cast<std::size_t>(TextBox::txtSufEff)] = "27.5";
-  window.texts[static_cast<std::size_t>(TextBox::txtCharge)] = "25";
+  window.selection = {{cboPrefix.name, 3}, {cboSuffix.name, 5}, {cboBase.name, 7}, {cboSpell.name, 2}};
+  window.texts = {{txtPreEff.name, "25"}, {txtSufEff.name, "27.5"}, {txtCharge.name, "25"}};
 
   for (auto _ : state) {
     getCosts(executable, window);
     benchmark::DoNotOptimize(window.texts);
   }
-  if (window.texts[static_cast<std::size_t>(TextBox::txtCostGris)] != "Unavailable")
-    state.SkipWithError("the spell price was not written");
+  if (window.texts[txtCostGris.name] != "Unavailable") state.SkipWithError("the spell price was not written");
 }
 BENCHMARK(BM_GetCostsFullItem)->Unit(benchmark::kMicrosecond);
 

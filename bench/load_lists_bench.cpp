@@ -3,10 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <map>
 #include <vector>
 
 #include "gamedata/file_open.h"
-#include "gamedata/layout.h"
+#include "gamedata/game_file_layout.h"
 #include "tests/support/game_file_fixture.h"
 
 namespace pricewright {
@@ -16,10 +17,8 @@ namespace {
 class ListsOnlyWindow : public Window {
 public:
   explicit ListsOnlyWindow(std::string path) : path_(std::move(path)) {}
-  void clearList(ListBox list) override { lists_[static_cast<std::size_t>(list)].clear(); }
-  void appendEntry(ListBox list, const std::string& text) override {
-    lists_[static_cast<std::size_t>(list)].push_back(text);
-  }
+  void clearList(ListBox list) override { lists_[list.name].clear(); }
+  void appendEntry(ListBox list, const std::string& text) override { lists_[list.name].push_back(text); }
   ListIndex selectedIndex(ListBox) const override { return kNoSelection; }
   void setSelectedIndex(ListBox, ListIndex) override {}
   std::string text(TextBox) const override { return {}; }
@@ -32,12 +31,12 @@ public:
 
 private:
   std::string path_;
-  std::array<std::vector<std::string>, 4> lists_;
+  std::map<std::string_view, std::vector<std::string>> lists_;
 };
 
 struct GameFile {
-  GameFile() { testing::GameFileFixture().writeTo(path); }
-  testing::TemporaryDirectory directory;
+  GameFile() { tests::GameFileFixture().writeTo(path); }
+  tests::TemporaryDirectory directory;
   std::filesystem::path path = directory.file("DIABLO.EXE");
 };
 
@@ -54,9 +53,8 @@ BENCHMARK(BM_LoadLists)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadTablesFloor(benchmark::State& state) {
   const GameFile file;
-  const std::streamoff first = kPrefixTable.recordZeroPosition - 1;
-  const std::streamoff end =
-      kSpellTable.recordZeroPosition - 1 + kSpellTable.recordSize * kSpellTable.recordCount;
+  const std::streamoff first = kTablesFirstPosition - 1;
+  const std::streamoff end = kTablesEndPosition - 1;
   std::vector<char> bytes(static_cast<std::size_t>(end - first));
   for (auto _ : state) {
     std::ifstream in(file.path, std::ios::binary);

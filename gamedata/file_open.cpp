@@ -3,16 +3,16 @@
 #include <string>
 
 #include "gamedata/error.h"
-#include "gamedata/layout.h"
+#include "gamedata/game_file_layout.h"
 #include "gamedata/name_text.h"
 
 namespace pricewright {
 
 namespace {
-std::string entryText(const GameExecutable& executable, const TableLayout& table, ListIndex index) {
-  const std::int32_t nameAddress = executable.readValue(fieldPosition(table, kNameAddress, index));
+std::string entryText(const RegionSnapshot& tables, const TableLayout& table, ListIndex index) {
+  const std::int32_t nameAddress = tables.readValue(fieldPosition(table, kNameAddress, index));
   if (nameAddress == 0 && table.zeroNameAddressIsPlaceholder) return placeholderEntry(index);
-  return nameFieldToText(executable.readNameField(namePosition(nameAddress)));
+  return nameFieldToText(tables.readNameField(namePosition(nameAddress)));
 }
 
 void clearLists(Window& window) {
@@ -20,10 +20,11 @@ void clearLists(Window& window) {
 }
 
 void fillLists(const GameExecutable& executable, Window& window) {
+  const RegionSnapshot tables(executable, kTablesFirstPosition, kTablesEndPosition);
   for (const TableLayout* table : kTables) {
     for (ListIndex index = 0; index < table->recordCount; ++index) {
       try {
-        window.appendEntry(table->list, entryText(executable, *table, index));
+        window.appendEntry(table->list, entryText(tables, *table, index));
       } catch (const RuntimeError& error) {
         throw RuntimeError(error.number(), "Loading \"" + executable.path() + "\" stopped at " +
                                                std::string(table->name) + " record " + std::to_string(index) +
@@ -42,7 +43,6 @@ void fileOpen(OpenExecutable& executable, Window& window) {
   try {
     executable.emplace(path);
     clearLists(window);
-    const ReadBurst burst(*executable);
     fillLists(*executable, window);
   } catch (const RuntimeError&) {
     // Lists are only ever filled while a file is open, so a failed load leaves

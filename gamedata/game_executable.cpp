@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "gamedata/error.h"
-#include "gamedata/layout.h"
+#include "gamedata/game_file_layout.h"
 
 namespace pricewright {
 
@@ -16,6 +16,14 @@ std::filesystem::path toPath(const std::string& utf8) {
 }
 
 std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// Record values are stored low byte first.
+std::int32_t littleEndianValue(std::string_view bytes) {
+  std::uint32_t value = 0;
+  for (auto byte = bytes.rbegin(); byte != bytes.rend(); ++byte)
+    value = (value << 8) | static_cast<unsigned char>(*byte);
+  return static_cast<std::int32_t>(value);
+}
 
 [[noreturn]] void throwCannotOpen(const std::string& path) {
   namespace fs = std::filesystem;
@@ -46,15 +54,9 @@ void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) con
     throw RuntimeError(ErrorNumber::BadRecordNumber, "Position " + std::to_string(position) +
                                                          " lies before the start of the file " +
                                                          quoted(path_) + ".");
-  const std::int64_t offset = static_cast<std::int64_t>(position) - 1;
-  if (burst_ && readFromBurst(offset, bytes)) return;
-  readFromFile(offset, bytes);
-}
-
-void GameExecutable::readFromFile(std::int64_t offset, std::span<char> bytes) const {
   const auto count = static_cast<std::streamsize>(bytes.size());
   stream_.clear();
-  stream_.seekg(offset);
+  stream_.seekg(std::streamoff{position} - 1);
   stream_.read(bytes.data(), count);
   if (stream_.gcount() == count) return;
 
@@ -62,51 +64,23 @@ void GameExecutable::readFromFile(std::int64_t offset, std::span<char> bytes) co
   stream_.seekg(0, std::ios::end);
   const std::streamoff length = stream_.tellg();
   stream_.clear();
-  const std::string position = std::to_string(offset + 1);
   if (length < 0)
-    throw RuntimeError(ErrorNumber::DeviceIoError,
-                       "The file " + quoted(path_) + " could not be read at position " + position + ".");
+    throw RuntimeError(ErrorNumber::DeviceIoError, "The file " + quoted(path_) +
+                                                       " could not be read at position " +
+                                                       std::to_string(position) + ".");
   throw RuntimeError(ErrorNumber::InputPastEndOfFile,
-                     "Reading " + std::to_string(count) + " bytes at position " + position +
+                     "Reading " + std::to_string(count) + " bytes at position " + std::to_string(position) +
                          " reaches past the end of the file " + quoted(path_) + ", which is " +
                          std::to_string(length) + " bytes long.");
 }
 
-namespace {
-constexpr std::int64_t kBurstBlockSize = std::int64_t{64} * 1024;
-// Enough for the four tables and their names; a file whose names lie scattered
-// costs more reads, not more memory.
-constexpr std::size_t kBurstBlocksKept = 8;
-}  // namespace
-
-bool GameExecutable::readFromBurst(std::int64_t offset, std::span<char> bytes) const {
-  std::size_t copied = 0;
-  while (copied < bytes.size()) {
-    const std::int64_t at = offset + static_cast<std::int64_t>(copied);
-    const std::string& block = burstBlock(at / kBurstBlockSize);
-    const auto within = static_cast<std::size_t>(at % kBurstBlockSize);
-    // Short of the bytes: the file ended when the block was read, and a read
-    // of the file itself reports it as it is now.
-    if (within >= block.size()) return false;
-    const std::size_t count = std::min(bytes.size() - copied, block.size() - within);
-    std::copy_n(block.data() + within, count, bytes.data() + copied);
-    copied += count;
-  }
-  return true;
-}
-
-const std::string& GameExecutable::burstBlock(std::int64_t index) const {
-  const auto kept = std::find_if(burst_->begin(), burst_->end(),
-                                 [index](const Block& block) { return block.index == index; });
-  if (kept != burst_->end()) return kept->bytes;
-  if (burst_->size() == kBurstBlocksKept) burst_->erase(burst_->begin());
-
-  std::string bytes(static_cast<std::size_t>(kBurstBlockSize), '\0');
+std::string GameExecutable::readAvailable(std::int32_t position, std::int32_t count) const {
+  std::string bytes(static_cast<std::size_t>(count), '\0');
   stream_.clear();
-  stream_.seekg(index * kBurstBlockSize);
-  stream_.read(bytes.data(), kBurstBlockSize);
+  stream_.seekg(std::streamoff{position} - 1);
+  stream_.read(bytes.data(), count);
   bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(stream_.gcount(), 0)));
-  return burst_->emplace_back(Block{index, std::move(bytes)}).bytes;
+  return bytes;
 }
 
 void GameExecutable::checkStillInPlace() const {
@@ -120,15 +94,34 @@ void GameExecutable::checkStillInPlace() const {
 std::int32_t GameExecutable::readValue(std::int32_t position) const {
   char bytes[kRecordValueSize];
   readBytes(position, bytes);
-  std::uint32_t value = 0;
-  for (int i = kRecordValueSize - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
-  return static_cast<std::int32_t>(value);
+  return littleEndianValue({bytes, kRecordValueSize});
 }
 
 std::string GameExecutable::readNameField(std::int32_t position) const {
   std::string field(kNameFieldSize, '\0');
   readBytes(position, field);
   return field;
+}
+
+RegionSnapshot::RegionSnapshot(const GameExecutable& executable, std::int32_t firstPosition,
+                               std::int32_t endPosition)
+    : executable_(executable), firstPosition_(firstPosition),
+      bytes_(executable.readAvailable(firstPosition, endPosition - firstPosition)) {}
+
+std::optional<std::string_view> RegionSnapshot::held(std::int32_t position, std::int32_t count) const {
+  const std::int64_t offset = std::int64_t{position} - firstPosition_;
+  if (offset < 0 || offset + count > static_cast<std::int64_t>(bytes_.size())) return std::nullopt;
+  return std::string_view(bytes_).substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(count));
+}
+
+std::int32_t RegionSnapshot::readValue(std::int32_t position) const {
+  if (const auto bytes = held(position, kRecordValueSize)) return littleEndianValue(*bytes);
+  return executable_.readValue(position);
+}
+
+std::string RegionSnapshot::readNameField(std::int32_t position) const {
+  if (const auto bytes = held(position, kNameFieldSize)) return std::string(*bytes);
+  return executable_.readNameField(position);
 }
 
 }  // namespace pricewright

@@ -5,13 +5,13 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace pricewright {
 
-// The game executable, open for positioned reads only. Outside a ReadBurst
-// every read goes to the file as it is now: a file that shrinks or vanishes
-// while open gives a clear error on the next read, never stale or filler bytes.
+// The game executable, open for positioned reads only. Every read goes to the
+// file as it is now: a file that shrinks or vanishes while open gives a clear
+// error on the next read, never stale or filler bytes.
 class GameExecutable {
 public:
   // Opens `path` (UTF-8) for reading; raises a RuntimeError naming the file when
@@ -24,6 +24,9 @@ public:
   std::int32_t readValue(std::int32_t position) const;
   // The 30 bytes at 1-based `position`, uncut.
   std::string readNameField(std::int32_t position) const;
+  // Up to `count` bytes from 1-based `position` (at least 1): fewer where the
+  // file ends, none where it cannot be read.
+  std::string readAvailable(std::int32_t position, std::int32_t count) const;
 
   // Raises File not found when the file has been deleted or moved since it was
   // opened. Some systems keep serving a deleted file's bytes to the open
@@ -31,36 +34,30 @@ public:
   void checkStillInPlace() const;
 
 private:
-  friend class ReadBurst;
-  struct Block {
-    std::int64_t index;
-    std::string bytes;  // shorter than a block only where the file ends
-  };
-
   void readBytes(std::int32_t position, std::span<char> bytes) const;
-  void readFromFile(std::int64_t offset, std::span<char> bytes) const;
-  bool readFromBurst(std::int64_t offset, std::span<char> bytes) const;
-  const std::string& burstBlock(std::int64_t index) const;
 
   std::string path_;
   mutable std::ifstream stream_;
-  mutable std::optional<std::vector<Block>> burst_;  // while a ReadBurst lives
 };
 
-// While it lives, reads of its executable are served from blocks of the file
-// read once each, so that loading the lists costs a few system calls instead of
-// two a read. It lasts one operation; reads outside it ask the file afresh.
-class ReadBurst {
+// One region of the file read at once, for a single operation that reads it
+// many times (loading the lists makes hundreds of reads). A read that does not
+// lie wholly within the bytes held asks the file itself, so it fails exactly
+// as it would without the snapshot. It lives no longer than that operation.
+class RegionSnapshot {
 public:
-  explicit ReadBurst(const GameExecutable& executable) : executable_(executable) {
-    executable_.burst_.emplace();
-  }
-  ~ReadBurst() { executable_.burst_.reset(); }
-  ReadBurst(const ReadBurst&) = delete;
-  ReadBurst& operator=(const ReadBurst&) = delete;
+  // The bytes from 1-based `firstPosition` up to, not including, `endPosition`.
+  RegionSnapshot(const GameExecutable& executable, std::int32_t firstPosition, std::int32_t endPosition);
+
+  std::int32_t readValue(std::int32_t position) const;
+  std::string readNameField(std::int32_t position) const;
 
 private:
+  std::optional<std::string_view> held(std::int32_t position, std::int32_t count) const;
+
   const GameExecutable& executable_;
+  std::int32_t firstPosition_;
+  std::string bytes_;
 };
 
 // The program's one open game executable, if any.

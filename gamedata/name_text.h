@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "gamedata/window.h"
+#include "window_interface/window.h"
 
 namespace pricewright {
 

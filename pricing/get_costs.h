@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gamedata/game_executable.h"
-#include "gamedata/window.h"
+#include "window_interface/window.h"
 
 namespace pricewright {
 

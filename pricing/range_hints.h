@@ -1,19 +1,14 @@
 #pragma once
 
 #include "gamedata/game_executable.h"
-#include "gamedata/window.h"
+#include "window_interface/window.h"
 
 namespace pricewright {
 
-// Picking a prefix, suffix or spell writes its value range into the box beside
-// the list, read afresh from the open executable: " 21- 30", "-10--5". With no
-// selection the box is emptied.
-void prefixSelected(const OpenExecutable& executable, Window& window);
-void suffixSelected(const OpenExecutable& executable, Window& window);
-void spellSelected(const OpenExecutable& executable, Window& window);
-
-// "Normal Item Only" clicked, checking or unchecking: clears the affix and spell
-// selections and all six boxes; the base item keeps its selection.
-void plainItemChosen(Window& window);
+// An entry picked in `list`. A prefix, suffix or spell writes its value range
+// into the box beside the list, read afresh from the open executable: " 21- 30",
+// "-10--5"; with no selection, or no file, the box is emptied. A base item
+// shows nothing.
+void listPicked(ListBox list, const OpenExecutable& executable, Window& window);
 
 }  // namespace pricewright

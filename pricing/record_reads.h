@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "gamedata/game_executable.h"
-#include "gamedata/layout.h"
+#include "gamedata/game_file_layout.h"
 
 namespace pricewright {
 

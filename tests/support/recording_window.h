@@ -1,64 +1,79 @@
 #pragma once
 
-#include <array>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "gamedata/window.h"
+#include "tests/support/outcome.h"
+#include "window_interface/window.h"
 
-namespace pricewright::testing {
+namespace pricewright::tests {
 
-// A Window that holds the controls' state in plain members and records every
-// call in order, reads included, as one line each:
-//   setText txtCostGris "100"      showMessage "File Not Loaded!!" "Error" warning
+// A Window that keeps the controls' state in plain members and records, in
+// order, everything the operations change or show but the entries they append
+// (those are in `entries`):
+//   clear cboPrefix | cboPrefix=-1 | txtCostGris=100 | Note: ... | Error!: ... (! for the warning icon)
 class RecordingWindow : public Window {
 public:
-  // Arranged by tests, changed by the operations.
-  std::array<std::vector<std::string>, 4> entries;
-  std::array<ListIndex, 4> selection{kNoSelection, kNoSelection, kNoSelection, kNoSelection};
-  std::array<std::string, 6> texts;
+  std::map<std::string, std::vector<std::string>, std::less<>> entries;
+  std::map<std::string, ListIndex, std::less<>> selection;  // none: no selection
+  std::map<std::string, std::string, std::less<>> texts;
   std::int16_t chkBase = 0;
   std::string chosen;
-  // What the next file-open dialogs answer: a path is a pick, nullopt a cancel.
-  // A dialog shown with no answer queued is a cancel.
+  // The next file-open dialogs' answers: a path is a pick, nullopt or none left a cancel.
   std::deque<std::optional<std::string>> dialogAnswers;
   std::string separator = ".";
+  std::string shown;
 
-  mutable std::vector<std::string> calls;
+  // What `operation` shows, then the error it raised, if any.
+  template <typename Operation> std::string after(Operation operation) {
+    shown.clear();
+    const std::string error = errorOf(operation);
+    if (error != "no error") record(error);
+    return shown;
+  }
+  void select(ListBox list, ListIndex index) { selection[std::string(list.name)] = index; }
+  void type(TextBox box, std::string text) { texts[std::string(box.name)] = std::move(text); }
 
-  // Only the calls that change something or show something, in order.
-  std::vector<std::string> writes() const;
-  // Only the message boxes, in order.
-  std::vector<std::string> messages() const;
-  void clearCalls() { calls.clear(); }
-
-  const std::vector<std::string>& list(ListBox list) const;
-  const std::string& box(TextBox box) const;
-  ListIndex& selected(ListBox list);
-  std::string& box(TextBox box);
-
-  void clearList(ListBox list) override;
-  void appendEntry(ListBox list, const std::string& text) override;
-  ListIndex selectedIndex(ListBox list) const override;
-  void setSelectedIndex(ListBox list, ListIndex index) override;
-  std::string text(TextBox box) const override;
-  void setText(TextBox box, const std::string& text) override;
-  std::int16_t chkBaseValue() const override;
-  void showFileOpenDialog(const FileDialogSettings& settings) override;
-  std::string chosenFileName() const override;
-  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-  std::string decimalSeparator() const override;
+  void clearList(ListBox list) override {
+    record("clear " + std::string(list.name));
+    entries[std::string(list.name)].clear();
+    selection.erase(std::string(list.name));
+  }
+  void appendEntry(ListBox list, const std::string& text) override {
+    entries[std::string(list.name)].push_back(text);
+  }
+  ListIndex selectedIndex(ListBox list) const override {
+    return selection.contains(list.name) ? selection.find(list.name)->second : kNoSelection;
+  }
+  void setSelectedIndex(ListBox list, ListIndex index) override {
+    record(std::string(list.name) + "=" + std::to_string(index));
+    select(list, index);
+  }
+  std::string text(TextBox box) const override {
+    return texts.contains(box.name) ? texts.find(box.name)->second : "";
+  }
+  void setText(TextBox box, const std::string& text) override {
+    record(std::string(box.name) + "=" + text);
+    type(box, text);
+  }
+  std::int16_t chkBaseValue() const override { return chkBase; }
+  void showFileOpenDialog(const FileDialogSettings& settings) override {
+    record("dialog " + std::string(settings.title) + " " + std::string(settings.filterDescription) + "(" +
+           std::string(settings.filterPattern) + ")");
+    if (!dialogAnswers.empty() && dialogAnswers.front()) chosen = *dialogAnswers.front();
+    if (!dialogAnswers.empty()) dialogAnswers.pop_front();
+  }
+  std::string chosenFileName() const override { return chosen; }
+  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+    record(title + (icon == MessageIcon::Warning ? "!: " : ": ") + text);
+  }
+  std::string decimalSeparator() const override { return separator; }
 
 private:
-  void record(std::string call) const { calls.push_back(std::move(call)); }
+  void record(const std::string& line) { shown += (shown.empty() ? "" : " | ") + line; }
 };
 
-std::string name(ListBox list);
-std::string name(TextBox box);
-// The recorded line of a message box, for expectations.
-std::string messageCall(const std::string& text, const std::string& title, MessageIcon icon);
-std::string setTextCall(TextBox box, const std::string& text);
-
-}  // namespace pricewright::testing
+}  // namespace pricewright::tests

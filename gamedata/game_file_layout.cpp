@@ -1,0 +1,32 @@
+#include "gamedata/game_file_layout.h"
+
+#include <string>
+
+#include "gamedata/checked_int.h"
+#include "gamedata/error.h"
+
+namespace pricewright {
+
+std::int32_t fieldPosition(const TableLayout& table, const FieldLayout& field, ListIndex index) {
+  const auto overflow = [&] {
+    return RuntimeError(ErrorNumber::Overflow, "The position of " + std::string(field.name) + " in " +
+                                                   std::string(table.name) + " record " +
+                                                   std::to_string(index) + " is out of range.");
+  };
+  const auto recordOffset = checkedMul<std::int16_t>(index, table.recordSize);
+  if (!recordOffset) throw overflow();
+  const auto position =
+      checkedAdd<std::int32_t>(table.recordZeroPosition + field.offsetInRecord, *recordOffset);
+  if (!position) throw overflow();
+  return *position;
+}
+
+std::int32_t namePosition(std::int32_t nameAddress) {
+  const auto position = checkedSub<std::int32_t>(nameAddress, kNameAddressOfPositionZero);
+  if (!position)
+    throw RuntimeError(ErrorNumber::Overflow, "The name address " + std::to_string(nameAddress) +
+                                                  " lies outside any file position.");
+  return *position;
+}
+
+}  // namespace pricewright

@@ -1,0 +1,147 @@
+#include "qt_shell/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <stdexcept>
+
+#include "qt_shell/application_icon.h"
+#include "qt_shell/widget_builder.h"
+#include "shell/main_window_layout.h"
+
+namespace pricewright {
+
+MainWindow::MainWindow(Dialogs& dialogs)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      dialogs_(dialogs) {
+  auto* clientArea = new QWidget(this);
+  setCentralWidget(clientArea);
+  applyWindowSpec(*this, *clientArea, kMainWindow);
+  buildControls(*clientArea, mainWindowControls());
+  buildMenus(*menuBar(), mainWindowMenus());
+  // The window is as large as its menu bar and client area, and no larger.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setWindowIcon(applicationIcon());
+  // Outside a dialog Qt's buttons ignore Enter; this one takes it while it has
+  // the focus. It is no default or cancel button: Enter elsewhere and Esc
+  // press nothing.
+  control<QPushButton>(cmdGet).setAutoDefault(true);
+  wireEvents();
+}
+
+MainWindow::~MainWindow() = default;
+
+template <typename Control> Control& MainWindow::control(std::string_view name) const {
+  auto* found = findChild<Control*>(toQString(name));
+  if (!found) throw std::logic_error("the main window's layout has no " + std::string(name));
+  return *found;
+}
+
+void MainWindow::wireEvents() {
+  for (const MenuSpec& item : mainWindowMenus())
+    if (item.command != MenuCommand::OpensMenu)
+      connect(&control<QAction>(item.name), &QAction::triggered, this, [this, item] { run(item.command); });
+  // Picks by mouse or keyboard only: a selection set by the program runs nothing.
+  for (const ControlSpec& row : mainWindowControls())
+    if (row.kind == ControlKind::List)
+      connect(&control<QComboBox>(row.name), &QComboBox::activated, this,
+              [this, list = ListBox{row.name}] { session_.picked(list); });
+  connect(&control<QCheckBox>(chkBase), &QCheckBox::clicked, this,
+          [this] { session_.normalItemOnlyClicked(); });
+  connect(&control<QPushButton>(cmdGet), &QPushButton::clicked, this, [this] { session_.getCostsPressed(); });
+}
+
+void MainWindow::run(MenuCommand command) {
+  switch (command) {
+  case MenuCommand::OpensMenu: break;
+  case MenuCommand::Open: session_.open(); break;
+  case MenuCommand::Exit: exitProgram(); break;
+  case MenuCommand::About: showAbout(); break;
+  }
+}
+
+void MainWindow::showCentred() {
+  adjustSize();
+  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+  control<QComboBox>(cboPrefix.name).setFocus();
+  show();
+}
+
+AboutWindow* MainWindow::aboutWindow() const {
+  return about_ && about_->isVisible() ? about_.get() : nullptr;
+}
+
+void MainWindow::showAbout() {
+  if (!aboutWindow()) {
+    about_ = std::make_unique<AboutWindow>();
+    about_->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, about_->size(), geometry()));
+  }
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void MainWindow::exitProgram() {
+  session_.closeFile();
+  if (about_) about_->close();
+  close();
+  QCoreApplication::quit();
+}
+
+void MainWindow::clearList(ListBox list) {
+  auto& combo = control<QComboBox>(list.name);
+  combo.clear();
+  combo.clearEditText();
+}
+
+void MainWindow::appendEntry(ListBox list, const std::string& text) {
+  // Qt selects the first entry put into an empty list; appending must not.
+  auto& combo = control<QComboBox>(list.name);
+  const int selected = combo.currentIndex();
+  combo.addItem(QString::fromStdString(text));
+  combo.setCurrentIndex(selected);
+}
+
+ListIndex MainWindow::selectedIndex(ListBox list) const {
+  return static_cast<ListIndex>(control<QComboBox>(list.name).currentIndex());
+}
+
+void MainWindow::setSelectedIndex(ListBox list, ListIndex index) {
+  control<QComboBox>(list.name).setCurrentIndex(index);
+}
+
+std::string MainWindow::text(TextBox box) const { return control<QLineEdit>(box.name).text().toStdString(); }
+
+void MainWindow::setText(TextBox box, const std::string& text) {
+  // Show a long price from its first digit, not scrolled to its end.
+  auto& edit = control<QLineEdit>(box.name);
+  edit.setText(QString::fromStdString(text));
+  edit.setCursorPosition(0);
+}
+
+std::int16_t MainWindow::chkBaseValue() const { return control<QCheckBox>(chkBase).isChecked() ? 1 : 0; }
+
+void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
+  if (std::optional<QString> chosen = dialogs_.openFileName(this, settings, chosenFileName_))
+    chosenFileName_ = *chosen;
+}
+
+std::string MainWindow::chosenFileName() const { return chosenFileName_.toStdString(); }
+
+void MainWindow::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+  dialogs_.message(this, QString::fromStdString(text), QString::fromStdString(title), icon);
+}
+
+std::string MainWindow::decimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
+
+}  // namespace pricewright

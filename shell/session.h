@@ -1,0 +1,37 @@
+#pragma once
+
+#include "gamedata/game_executable.h"
+#include "window_interface/window.h"
+
+namespace pricewright {
+
+// What the main window does, whatever toolkit draws it: it owns the open game
+// file and turns each user event into its operation. A run-time error that an
+// operation raises is shown in an "Error" box, and the program goes on; the
+// operations leave nothing behind that a later event could trip over.
+class Session {
+public:
+  explicit Session(Window& window) : window_(window) {}
+
+  // File > Open (or Ctrl+O).
+  void open();
+  // An entry picked in `list` by the user; a selection set by the program is
+  // no event.
+  void picked(ListBox list);
+  // "Normal Item Only" clicked, checking or unchecking it.
+  void normalItemOnlyClicked();
+  // "Get Costs" pressed.
+  void getCostsPressed();
+
+  // File > Exit: the game file is closed before the windows go.
+  void closeFile() { executable_.reset(); }
+  bool hasOpenFile() const { return executable_.has_value(); }
+
+private:
+  template <typename Operation> void run(Operation operation);
+
+  Window& window_;
+  OpenExecutable executable_;
+};
+
+}  // namespace pricewright

@@ -1,0 +1,197 @@
+#include "qt_shell/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <ranges>
+
+#include "gamedata/file_open.h"
+#include "qt_shell/widget_builder.h"
+#include "shell/main_window_layout.h"
+#include "tests/support/game_file_fixture.h"
+
+using namespace pricewright;
+
+namespace {
+// Dialogs that answer at once: the file-open dialog with `nextFile` (a cancel
+// when empty); both record what they were asked to show.
+class FakeDialogs : public Dialogs {
+public:
+  QString nextFile;
+  std::vector<std::string> shown;
+  std::optional<QString> openFileName(QWidget*, const FileDialogSettings&,
+                                      const QString& lastChosen) override {
+    shown.push_back("open " + lastChosen.toStdString());
+    return nextFile.isEmpty() ? std::nullopt : std::optional(std::exchange(nextFile, {}));
+  }
+  void message(QWidget*, const QString& text, const QString& title, MessageIcon) override {
+    shown.push_back(title.toStdString() + ": " + text.toStdString());
+  }
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    window.showCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  template <typename Control = QWidget> Control& control(std::string_view name) {
+    if (auto* found = window.findChild<Control*>(toQString(name))) return *found;
+    throw std::runtime_error("no control named " + std::string(name));
+  }
+  QString text(TextBox box) { return control<QLineEdit>(box.name).text(); }
+  void openExample() {
+    dialogs.nextFile = QString::fromStdString(directory.write(tests::exampleFile()));
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+  }
+  void pickByKeyboard(ListBox list, int index) {
+    auto& combo = control<QComboBox>(list.name);
+    combo.setFocus();
+    for (int i = combo.currentIndex(); i < index; ++i) QTest::keyClick(&combo, Qt::Key_Down);
+  }
+
+  FakeDialogs dialogs;
+  MainWindow window{dialogs};
+  tests::TemporaryDirectory directory;
+};
+
+// Runs the event loop from `start`; true when the program ended by itself in time.
+bool programEnds(const std::function<void()>& start) {
+  bool timedOut = false;
+  QTimer::singleShot(0, start);
+  QTimer::singleShot(5000, [&] { timedOut = true, QCoreApplication::exit(1); });
+  QApplication::exec();
+  return !timedOut;
+}
+}  // namespace
+
+TEST_F(MainWindowTest, BuildsTheTablesControlsInPlaceWhiteOnBlackWhateverTheDesktopTheme) {
+  for (const ControlSpec& row : mainWindowControls()) {
+    const QRect geometry = control(row.name).geometry();
+    const QRect laidOut(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
+    // A one-line label fits itself to its caption.
+    EXPECT_EQ(row.kind == ControlKind::Label ? QRect(laidOut.topLeft(), geometry.size()) : laidOut, geometry)
+        << row.name;
+  }
+  EXPECT_EQ(window.centralWidget()->size(), QSize(656, 177));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_TRUE(control(cboPrefix.name).hasFocus());
+  EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+  EXPECT_EQ(control<QAction>("mnuExit").shortcut(), QKeySequence("Ctrl+E"));
+
+  const QPalette desktop = QApplication::palette();
+  QApplication::setPalette(QPalette(QColor(48, 48, 48), QColor(250, 250, 250)));  // a dark theme
+  const QImage shot = window.centralWidget()->grab(control("Label1").geometry()).toImage();
+  QApplication::setPalette(desktop);
+  EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_TRUE(std::ranges::any_of(std::views::iota(0, shot.width()), [&](int x) {
+    return shot.pixel(x, shot.height() / 2) == qRgb(255, 255, 255);
+  }));
+}
+
+TEST_F(MainWindowTest, PicksClicksAndKeysRunTheirOperationsAndProgramSelectionsRunNothing) {
+  openExample();
+  EXPECT_EQ(control<QComboBox>(cboSpell.name).count(), 36);
+  pickByKeyboard(cboPrefix, 5);
+  EXPECT_EQ(text(txtPreEff), " 21- 30");
+  window.setSelectedIndex(cboSuffix, 4);
+  pickByKeyboard(cboBase, 2);
+  EXPECT_EQ(text(txtSufEff), "");
+  window.setSelectedIndex(cboSuffix, kNoSelection);
+
+  QSignalSpy pressed(&control<QPushButton>(cmdGet), &QPushButton::clicked);
+  control<QLineEdit>(txtPreEff.name).setText("25");
+  for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    for (std::string_view focused : {txtPreEff.name, cboPrefix.name, chkBase, cmdGet}) {
+      control(focused).setFocus();
+      QTest::keyClick(QApplication::focusWidget(), key);
+    }
+  }
+  QTest::qWait(200);  // a press by key clicks a moment later
+  EXPECT_EQ(pressed.count(), 2);
+  EXPECT_EQ(text(txtCostGris), "1644.44444444444");
+  EXPECT_EQ(dialogs.shown.back(), "Note: Item Not Found at Griswold's Shop");
+
+  QTest::mouseClick(&control<QCheckBox>(chkBase), Qt::LeftButton);
+  EXPECT_EQ(control<QComboBox>(cboPrefix.name).currentIndex(), -1);
+  EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), 2);
+  EXPECT_EQ(text(txtCostGris), "");
+  QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);  // a cancel reloads the file
+  EXPECT_EQ(dialogs.shown.back(), "open " + directory.file("DIABLO.EXE").string());
+  EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), -1);
+}
+
+TEST_F(MainWindowTest, OneAboutWindowComesToTheFrontAndEachWayOfClosingItLeavesTheNextFresh) {
+  const std::function<void(AboutWindow&)> waysToClose[] = {
+      [](AboutWindow& about) { QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton); },
+      [](AboutWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
+      [](AboutWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+      [](AboutWindow& about) { about.close(); }};
+  for (const auto& closeIt : waysToClose) {
+    control<QAction>("mnuAbout").trigger();
+    AboutWindow* about = window.aboutWindow();
+    ASSERT_TRUE(about && QTest::qWaitForWindowActive(about));
+    EXPECT_NE(about->findChild<QLabel*>("lblTitle")->text(), "left over");
+    about->findChild<QLabel*>("lblTitle")->setText("left over");
+    window.activateWindow();
+    control<QAction>("mnuAbout").trigger();
+    ASSERT_TRUE(window.aboutWindow() == about && QTest::qWaitForWindowActive(about));
+    closeIt(*about);
+    EXPECT_EQ(window.aboutWindow(), nullptr);
+  }
+}
+
+TEST_F(MainWindowTest, AnOpenAboutWindowKeepsTheProgramAndItsFileUntilItClosesAndCtrlEEndsAll) {
+  bool aboutKeptTheFile = false;
+  EXPECT_TRUE(programEnds([&] {
+    openExample();
+    window.showAbout();
+    window.close();
+    QTimer::singleShot(200, [&] {
+      aboutKeptTheFile = window.hasOpenExecutable() && window.aboutWindow();
+      window.aboutWindow()->close();
+    });
+  }));
+  EXPECT_TRUE(aboutKeptTheFile);
+  MainWindow another(dialogs);
+  EXPECT_TRUE(programEnds([&] {
+    another.showCentred();
+    another.showAbout();
+    another.activateWindow();
+    if (QTest::qWaitForWindowActive(&another)) QTest::keyClick(&another, Qt::Key_E, Qt::ControlModifier);
+  }));
+  EXPECT_FALSE(another.isVisible() || another.aboutWindow());
+}
+
+TEST(Dialogs, AskForExecutablesAndShowErrorsWithTheWarningIcon) {
+  const QString lastChosen = QDir::tempPath() + "/DIABLO.EXE";
+  const auto dialog = makeFileOpenDialog(nullptr, kOpenDialogSettings, lastChosen);
+  EXPECT_EQ(dialog->windowTitle(), "Open a Diablo executable for item pricing...");
+  EXPECT_EQ(dialog->nameFilters(), QStringList{"Executable Files (*.exe)"});
+  EXPECT_EQ(dialog->selectedFiles(), QStringList{lastChosen});
+  EXPECT_EQ(makeMessageBox(nullptr, "File Not Loaded!!", "Error", MessageIcon::Warning)->icon(),
+            QMessageBox::Warning);
+  EXPECT_EQ(makeMessageBox(nullptr, "Item Not Found", "Note", MessageIcon::None)->icon(),
+            QMessageBox::NoIcon);
+}
+
+int main(int argc, char** argv) {
+  QLoggingCategory::setFilterRules("qt.qpa.*=false");  // the headless platform cannot raise windows
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,105 @@
+// Drives the real windows like a player would: opens a synthetic game file,
+// prices an item and saves pictures of the main window and the About window
+// into the folder given. Run under a display (scripts/screenshot uses Xvfb).
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <iostream>
+
+#include "qt_shell/main_window.h"
+#include "tests/support/game_file_fixture.h"
+
+namespace {
+
+using namespace pricewright;
+using pricewright::tests::GameFileFixture;
+
+// A file with a few made-up names and an item whose price fits every shop.
+GameFileFixture showcaseFile() {
+  GameFileFixture file;
+  file.setName(kPrefixTable, 4, "Keen", 5000);
+  file.setField(kPrefixTable, kEffectMin, 4, 21);
+  file.setField(kPrefixTable, kEffectMax, 4, 30);
+  file.setField(kPrefixTable, kCostMin, 4, 1000);
+  file.setField(kPrefixTable, kCostMax, 4, 2000);
+  file.setField(kPrefixTable, kPriceMultiplier, 4, 2);
+  file.setName(kBaseItemTable, 2, "Short Blade", 5040);
+  file.setField(kBaseItemTable, kBasePrice, 2, 100);
+  file.setName(kSuffixTable, 3, "of the Fox", 5080);
+  file.setField(kSuffixTable, kEffectMin, 3, 5);
+  file.setField(kSuffixTable, kEffectMax, 3, 10);
+  file.setField(kSuffixTable, kCostMin, 3, 300);
+  file.setField(kSuffixTable, kCostMax, 3, 600);
+  file.setField(kSuffixTable, kPriceMultiplier, 3, 1);
+  for (const SingleValueLayout* limit : {&kGriswoldLimit, &kWirtLimit, &kAdriaLimit})
+    file.setLimit(*limit, 90000);
+  return file;
+}
+
+void pick(QComboBox& list, int index) {
+  list.setFocus();
+  for (int i = list.currentIndex(); i < index; ++i) QTest::keyClick(&list, Qt::Key_Down);
+}
+
+void type(QLineEdit& box, const QString& text) {
+  box.selectAll();
+  QTest::keyClicks(&box, text);
+}
+
+// Opens the one file it was given; shows no message box.
+class ScriptedDialogs : public Dialogs {
+public:
+  explicit ScriptedDialogs(QString file) : file_(std::move(file)) {}
+  std::optional<QString> openFileName(QWidget*, const FileDialogSettings&, const QString&) override {
+    return file_;
+  }
+  void message(QWidget*, const QString& text, const QString& title, MessageIcon) override {
+    std::cout << title.toStdString() << ": " << text.toStdString() << "\n";
+  }
+
+private:
+  QString file_;
+};
+
+bool save(QWidget& window, const QString& path) {
+  QApplication::processEvents();
+  if (window.grab().save(path, "PNG")) return true;
+  std::cerr << "cannot write " << path.toStdString() << "\n";
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::cerr << "usage: screenshot_driver OUTPUT_FOLDER\n";
+    return 2;
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+
+  pricewright::tests::TemporaryDirectory directory;
+  showcaseFile().writeTo(directory.file("DIABLO.EXE"));
+  ScriptedDialogs dialogs(QString::fromStdString(directory.file("DIABLO.EXE").string()));
+
+  MainWindow window(dialogs);
+  window.showCentred();
+  if (!QTest::qWaitForWindowExposed(&window)) return 1;
+  window.findChild<QAction*>("mnuOpen")->trigger();
+  pick(*window.findChild<QComboBox*>("cboBase"), 2);
+  pick(*window.findChild<QComboBox*>("cboPrefix"), 4);
+  pick(*window.findChild<QComboBox*>("cboSuffix"), 3);
+  type(*window.findChild<QLineEdit*>("txtPreEff"), "25");
+  type(*window.findChild<QLineEdit*>("txtSufEff"), "7");
+  QTest::mouseClick(window.findChild<QPushButton*>("cmdGet"), Qt::LeftButton);
+  if (!save(window, folder + "/main-window.png")) return 1;
+
+  window.showAbout();
+  if (!QTest::qWaitForWindowExposed(window.aboutWindow())) return 1;
+  if (!save(*window.aboutWindow(), folder + "/about-window.png")) return 1;
+  return 0;
+}

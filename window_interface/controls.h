@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+
+namespace pricewright {
+
+// A control is known by its name, the same in the window tables, the widgets
+// and the code. The two kinds the operations read and write are kept apart by
+// type, so that a list can never be passed where a text box is meant.
+struct ListBox {
+  std::string_view name;
+  constexpr bool operator==(const ListBox&) const = default;
+};
+struct TextBox {
+  std::string_view name;
+  constexpr bool operator==(const TextBox&) const = default;
+};
+
+inline constexpr ListBox cboPrefix{"cboPrefix"};
+inline constexpr ListBox cboSuffix{"cboSuffix"};
+inline constexpr ListBox cboBase{"cboBase"};
+inline constexpr ListBox cboSpell{"cboSpell"};
+
+inline constexpr TextBox txtPreEff{"txtPreEff"};
+inline constexpr TextBox txtSufEff{"txtSufEff"};
+inline constexpr TextBox txtCharge{"txtCharge"};
+inline constexpr TextBox txtCostGris{"txtCostGris"};
+inline constexpr TextBox txtCostWirt{"txtCostWirt"};
+inline constexpr TextBox txtCostAdria{"txtCostAdria"};
+
+// "Normal Item Only" and "Get Costs": the operations see the one's value and
+// the shells forward both one's clicks.
+inline constexpr std::string_view chkBase = "chkBase";
+inline constexpr std::string_view cmdGet = "cmdGet";
+
+}  // namespace pricewright
