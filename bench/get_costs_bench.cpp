@@ -8,6 +8,7 @@
 
 #include "gamedata/game_file_layout.h"
 #include "pricing/get_costs.h"
+#include "pricing/shops.h"
 #include "tests/support/game_file_fixture.h"
 
 namespace pricewright {
@@ -70,7 +71,7 @@ void BM_GetCostsFullItem(benchmark::State& state) {
     getCosts(executable, window);
     benchmark::DoNotOptimize(window.texts);
   }
-  if (window.texts[txtCostGris.name] != "Unavailable") state.SkipWithError("the spell price was not written");
+  if (window.texts[kGriswold.priceBox.name] != "Unavailable") state.SkipWithError("the spell price was not written");
 }
 BENCHMARK(BM_GetCostsFullItem)->Unit(benchmark::kMicrosecond);
 

@@ -18,9 +18,10 @@ struct Shop {
   std::string_view note;
 };
 
-inline constexpr Shop kGriswold{"Griswold", kGriswoldLimit, txtCostGris, "Item Not Found at Griswold's Shop"};
-inline constexpr Shop kWirt{"Wirt", kWirtLimit, txtCostWirt, "Item Not Found at Wirt's Shop"};
-inline constexpr Shop kAdria{"Adria", kAdriaLimit, txtCostAdria, "Item Not Found at Adria's Shop"};
+inline constexpr Shop kGriswold{
+    "Griswold", kGriswoldLimit, {"txtCostGris"}, "Item Not Found at Griswold's Shop"};
+inline constexpr Shop kWirt{"Wirt", kWirtLimit, {"txtCostWirt"}, "Item Not Found at Wirt's Shop"};
+inline constexpr Shop kAdria{"Adria", kAdriaLimit, {"txtCostAdria"}, "Item Not Found at Adria's Shop"};
 
 // In the order in which their notes are shown.
 inline constexpr std::array<const Shop*, 3> kShops{&kGriswold, &kWirt, &kAdria};

@@ -24,9 +24,7 @@ inline constexpr ListBox cboSpell{"cboSpell"};
 inline constexpr TextBox txtPreEff{"txtPreEff"};
 inline constexpr TextBox txtSufEff{"txtSufEff"};
 inline constexpr TextBox txtCharge{"txtCharge"};
-inline constexpr TextBox txtCostGris{"txtCostGris"};
-inline constexpr TextBox txtCostWirt{"txtCostWirt"};
-inline constexpr TextBox txtCostAdria{"txtCostAdria"};
+// The shops' price boxes are named in the table of shops.
 
 // "Normal Item Only" and "Get Costs": the operations see the one's value and
 // the shells forward both one's clicks.

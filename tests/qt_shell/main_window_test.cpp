@@ -20,6 +20,7 @@
 #include <ranges>
 
 #include "gamedata/file_open.h"
+#include "pricing/shops.h"
 #include "qt_shell/widget_builder.h"
 #include "shell/main_window_layout.h"
 #include "tests/support/game_file_fixture.h"
@@ -123,13 +124,13 @@ TEST_F(MainWindowTest, PicksClicksAndKeysRunTheirOperationsAndProgramSelectionsR
   }
   QTest::qWait(200);  // a press by key clicks a moment later
   EXPECT_EQ(pressed.count(), 2);
-  EXPECT_EQ(text(txtCostGris), "1644.44444444444");
+  EXPECT_EQ(text(kGriswold.priceBox), "1644.44444444444");
   EXPECT_EQ(dialogs.shown.back(), "Note: Item Not Found at Griswold's Shop");
 
   QTest::mouseClick(&control<QCheckBox>(chkBase), Qt::LeftButton);
   EXPECT_EQ(control<QComboBox>(cboPrefix.name).currentIndex(), -1);
   EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), 2);
-  EXPECT_EQ(text(txtCostGris), "");
+  EXPECT_EQ(text(kGriswold.priceBox), "");
   QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);  // a cancel reloads the file
   EXPECT_EQ(dialogs.shown.back(), "open " + directory.file("DIABLO.EXE").string());
   EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), -1);
