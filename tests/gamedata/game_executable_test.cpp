@@ -22,6 +22,7 @@ TEST(GameExecutable, ReadsUpToTheLastByteAndNoFurtherAloneOrThroughASnapshot) {
   file.resize(1000);
   const GameExecutable executable(directory.write(file));
   const RegionSnapshot snapshot(executable, 900, 1010);
+  const RegionSnapshot held(executable, 2, 102);  // right after one that reached the end
   const std::pair<std::int32_t, const char*> values[] = {{1, "16909060"},
                                                          {2, "2130772483"},
                                                          {898, "-2"},
@@ -43,6 +44,13 @@ TEST(GameExecutable, ReadsUpToTheLastByteAndNoFurtherAloneOrThroughASnapshot) {
   }
   for (const auto& [at, shown] : names)
     EXPECT_EQ(name(executable, at) + name(snapshot, at), shown + std::string(shown));
+
+  // A snapshot holds its region as it was; the rest comes from the file as it is now.
+  const std::vector<std::int32_t> was{executable.readValue(2), executable.readValue(98)};
+  file.setBytes(1, std::string(110, '\x11'));
+  directory.write(file);
+  EXPECT_EQ((std::vector{held.readValue(1), held.readValue(2), held.readValue(98), held.readValue(99)}),
+            (std::vector{0x11111111, was[0], was[1], 0x11111111}));
 }
 
 TEST(GameExecutable, FilesThatCannotBeOpenedOrChangedSinceSayWhatHappened) {
