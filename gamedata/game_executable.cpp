@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <numeric>
 #include <string>
 #include <system_error>
 
@@ -19,10 +20,10 @@ std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 
 // Record values are stored low byte first.
 std::int32_t littleEndianValue(std::string_view bytes) {
-  std::uint32_t value = 0;
-  for (auto byte = bytes.rbegin(); byte != bytes.rend(); ++byte)
-    value = (value << 8) | static_cast<unsigned char>(*byte);
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(
+      std::accumulate(bytes.rbegin(), bytes.rend(), std::uint32_t{0}, [](std::uint32_t value, char byte) {
+        return value << 8 | static_cast<unsigned char>(byte);
+      }));
 }
 
 [[noreturn]] void throwCannotOpen(const std::string& path) {

@@ -1,6 +1,5 @@
 #include "pricing/range_hints.h"
 
-#include <algorithm>
 #include <array>
 
 #include "gamedata/game_file_layout.h"
@@ -22,22 +21,24 @@ constexpr std::array<RangeDisplay, 3> kRangeDisplays{{
     {kSuffixTable, kEffectMin, kEffectMax, txtSufEff},
     {kSpellTable, kChargesMin, kChargesMax, txtCharge},
 }};
-}  // namespace
 
-void listPicked(ListBox list, const OpenExecutable& executable, Window& window) {
-  const auto display =
-      std::ranges::find(kRangeDisplays, list, [](const RangeDisplay& d) { return d.table.list; });
-  if (display == kRangeDisplays.end()) return;
-  const ListIndex index = window.selectedIndex(list);
+void showRange(const RangeDisplay& display, const OpenExecutable& executable, Window& window) {
+  const ListIndex index = window.selectedIndex(display.table.list);
   // No selection (or no file) has no record to show; the bytes before the table are no range.
   if (!executable || index == kNoSelection) {
-    window.setText(display->box, "");
+    window.setText(display.box, "");
     return;
   }
   executable->checkStillInPlace();
-  const std::int32_t low = readField(*executable, display->table, display->low, index);
-  const std::int32_t high = readField(*executable, display->table, display->high, index);
-  window.setText(display->box, blankSignedText(low) + "-" + blankSignedText(high));
+  const std::int32_t low = readField(*executable, display.table, display.low, index);
+  const std::int32_t high = readField(*executable, display.table, display.high, index);
+  window.setText(display.box, blankSignedText(low) + "-" + blankSignedText(high));
+}
+}  // namespace
+
+void listPicked(const ListBox& list, const OpenExecutable& executable, Window& window) {
+  for (const RangeDisplay& display : kRangeDisplays)
+    if (display.table.list == list) showRange(display, executable, window);
 }
 
 }  // namespace pricewright

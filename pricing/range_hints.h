@@ -9,6 +9,6 @@ namespace pricewright {
 // into the box beside the list, read afresh from the open executable: " 21- 30",
 // "-10--5"; with no selection, or no file, the box is emptied. A base item
 // shows nothing.
-void listPicked(ListBox list, const OpenExecutable& executable, Window& window);
+void listPicked(const ListBox& list, const OpenExecutable& executable, Window& window);
 
 }  // namespace pricewright

@@ -36,7 +36,8 @@ protected:
 }  // namespace
 
 TEST_F(FileOpenTest, FillsEachListWithAnEntryPerRecordInOrderWhereverItsNameLies) {
-  for (ListIndex nameless : {0, 12, 155}) fixture.setField(kBaseItemTable, kNameAddress, nameless, 0);
+  for (const ListIndex nameless : std::initializer_list<ListIndex>{0, 12, 155})
+    fixture.setField(kBaseItemTable, kNameAddress, nameless, 0);
   fixture.setName(kPrefixTable, 3, "Tin", 506505);  // in the gap between the prefix and suffix tables
   fixture.setName(kSuffixTable, 7, std::string(30, 'W'), 5000);
   fixture.setName(kSpellTable, 1, "", 5100);

@@ -38,9 +38,9 @@ TEST(GameExecutable, ReadsUpToTheLastByteAndNoFurtherAloneOrThroughASnapshot) {
       return field.substr(0, field.find('\0')) + "/" + std::to_string(field.size());
     });
   };
-  for (const auto& [at, shown] : values) {
-    EXPECT_EQ(tests::outcome([&] { return executable.readValue(at); }), shown) << at;
-    EXPECT_EQ(tests::outcome([&] { return snapshot.readValue(at); }), shown) << at;
+  for (const auto& read : values) {
+    EXPECT_EQ(tests::outcome([&] { return executable.readValue(read.first); }), read.second) << read.first;
+    EXPECT_EQ(tests::outcome([&] { return snapshot.readValue(read.first); }), read.second) << read.first;
   }
   for (const auto& [at, shown] : names)
     EXPECT_EQ(name(executable, at) + name(snapshot, at), shown + std::string(shown));
