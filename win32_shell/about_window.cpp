@@ -12,7 +12,8 @@ void AboutWindow::registerClass(HINSTANCE instance) {
 }
 
 AboutWindow::AboutWindow(HWND over) {
-  createTopLevelWindow(kAboutWindow, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, nullptr, this);
+  createTopLevelWindow(kAboutWindow, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, nullptr,
+                       this);
   centre(window_, over);
   bringToFront();
 }
@@ -44,7 +45,8 @@ LRESULT AboutWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
   case WM_COMMAND:
     // The dialog manager sends IDOK for Enter and IDCANCEL for Esc.
-    if (const int id = LOWORD(wParam); id == IDOK || id == IDCANCEL || reinterpret_cast<HWND>(lParam) == okButton())
+    if (const int id = LOWORD(wParam);
+        id == IDOK || id == IDCANCEL || reinterpret_cast<HWND>(lParam) == okButton())
       DestroyWindow(window);
     return 0;
   case WM_PAINT: {
@@ -56,8 +58,8 @@ LRESULT AboutWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
   case WM_CTLCOLORSTATIC:
   case WM_CTLCOLORBTN:
-    if (const auto colours =
-            controlColours(window, aboutWindowControls(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+    if (const auto colours = controlColours(window, aboutWindowControls(), reinterpret_cast<HWND>(lParam),
+                                            reinterpret_cast<HDC>(wParam)))
       return *colours;
     break;
   case WM_DPICHANGED: followDpiChange(window, lParam, kAboutWindow, aboutWindowControls()); return 0;

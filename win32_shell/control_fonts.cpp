@@ -18,7 +18,8 @@ bool installed(const wchar_t* family) {
   HDC dc = GetDC(nullptr);
   bool found = false;
   EnumFontFamiliesExW(
-      dc, &wanted, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+      dc, &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
         *reinterpret_cast<bool*>(found) = true;
         return 0;
       },

@@ -15,7 +15,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (mainWindow.translateShortcut(message)) continue;
     // Tab, Enter and Esc as in a dialog, in whichever window has the focus.
-    if (HWND window = GetAncestor(message.hwnd, GA_ROOT); window && IsDialogMessageW(window, &message)) continue;
+    if (HWND window = GetAncestor(message.hwnd, GA_ROOT); window && IsDialogMessageW(window, &message))
+      continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

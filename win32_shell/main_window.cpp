@@ -80,9 +80,12 @@ void MainWindow::controlNotified(HWND notifying, int code) {
   const ControlSpec& spec = mainWindowControls()[row];
   // Picks by mouse or keyboard only: a selection set by the program sends no
   // CBN_SELCHANGE and so runs nothing.
-  if (spec.kind == ControlKind::List && code == CBN_SELCHANGE) session_.picked(ListBox{spec.name});
-  else if (spec.name == chkBase && code == BN_CLICKED) session_.normalItemOnlyClicked();
-  else if (spec.name == cmdGet && code == BN_CLICKED) session_.getCostsPressed();
+  if (spec.kind == ControlKind::List && code == CBN_SELCHANGE)
+    session_.picked(ListBox{spec.name});
+  else if (spec.name == chkBase && code == BN_CLICKED)
+    session_.normalItemOnlyClicked();
+  else if (spec.name == cmdGet && code == BN_CLICKED)
+    session_.getCostsPressed();
 }
 
 void MainWindow::run(MenuCommand command) {
@@ -95,8 +98,10 @@ void MainWindow::run(MenuCommand command) {
 }
 
 void MainWindow::showAbout() {
-  if (about_ && about_->isOpen()) about_->bringToFront();
-  else about_ = std::make_unique<AboutWindow>(window_);
+  if (about_ && about_->isOpen())
+    about_->bringToFront();
+  else
+    about_ = std::make_unique<AboutWindow>(window_);
 }
 
 void MainWindow::exitProgram() {
@@ -105,7 +110,9 @@ void MainWindow::exitProgram() {
   DestroyWindow(window_);
 }
 
-HWND MainWindow::control(std::string_view name) const { return controlNamed(window_, mainWindowControls(), name); }
+HWND MainWindow::control(std::string_view name) const {
+  return controlNamed(window_, mainWindowControls(), name);
+}
 
 void MainWindow::clearList(ListBox list) {
   HWND combo = control(list.name);

@@ -63,7 +63,8 @@ RECT rectOf(HWND window) {
 void fitListHeight(HWND list, int height) {
   const RECT closed = rectOf(list);
   const auto field = SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + height - (closed.bottom - closed.top));
+  SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+               field + height - (closed.bottom - closed.top));
 }
 
 // "Ctrl+O" as a virtual key with its modifiers.
@@ -71,10 +72,14 @@ ACCEL accelerator(std::string_view shortcut, int command) {
   ACCEL accel{FVIRTKEY, 0, static_cast<WORD>(command)};
   for (std::size_t plus = shortcut.find('+'); plus != std::string_view::npos; plus = shortcut.find('+')) {
     const std::string_view modifier = shortcut.substr(0, plus);
-    if (modifier == "Ctrl") accel.fVirt |= FCONTROL;
-    else if (modifier == "Shift") accel.fVirt |= FSHIFT;
-    else if (modifier == "Alt") accel.fVirt |= FALT;
-    else throw std::logic_error("unknown modifier in " + std::string(shortcut));
+    if (modifier == "Ctrl")
+      accel.fVirt |= FCONTROL;
+    else if (modifier == "Shift")
+      accel.fVirt |= FSHIFT;
+    else if (modifier == "Alt")
+      accel.fVirt |= FALT;
+    else
+      throw std::logic_error("unknown modifier in " + std::string(shortcut));
     shortcut.remove_prefix(plus + 1);
   }
   if (shortcut.size() != 1) throw std::logic_error("a shortcut's key is one letter or digit");
@@ -93,7 +98,8 @@ void registerWindowClass(const WindowSpec& layout, WNDPROC procedure, HINSTANCE 
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = solidBrush(layout.background);
   windowClass.lpszClassName = name.c_str();
-  if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register " + std::string(layout.name));
+  if (!RegisterClassExW(&windowClass))
+    throw std::runtime_error("cannot register " + std::string(layout.name));
 }
 
 HWND createTopLevelWindow(const WindowSpec& layout, DWORD style, DWORD exStyle, HMENU menu, void* self) {
@@ -147,10 +153,9 @@ void buildControls(HWND parent, std::span<const ControlSpec> controls) {
   for (const std::size_t row : inTabOrder) {
     const ControlSpec& spec = controls[row];
     const ControlClass kind = controlClass(spec.kind);
-    HWND control = CreateWindowExW(kind.exStyle, kind.name, toWide(spec.caption).c_str(),
-                                   kind.style | WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row))), instance(),
-                                   nullptr);
+    HWND control = CreateWindowExW(
+        kind.exStyle, kind.name, toWide(spec.caption).c_str(), kind.style | WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row))), instance(), nullptr);
     if (!control) throw std::runtime_error("cannot create " + std::string(spec.name));
     // Visual styles draw a check box's caption in the theme's colour, not the
     // one WM_CTLCOLORSTATIC gives, so a coloured one is drawn the classic way.
@@ -197,7 +202,8 @@ void placeControls(HWND parent, std::span<const ControlSpec> controls) {
 std::optional<LRESULT> controlColours(HWND parent, std::span<const ControlSpec> controls, HWND control,
                                       HDC dc) {
   const int row = GetDlgCtrlID(control) - kFirstControlId;
-  if (GetParent(control) != parent || row < 0 || row >= static_cast<int>(controls.size())) return std::nullopt;
+  if (GetParent(control) != parent || row < 0 || row >= static_cast<int>(controls.size()))
+    return std::nullopt;
   const ControlSpec& spec = controls[static_cast<std::size_t>(row)];
   if (!spec.background) return std::nullopt;
   if (spec.foreground) SetTextColor(dc, colourRef(*spec.foreground));
@@ -228,8 +234,9 @@ HMENU buildMenuBar(std::span<const MenuSpec> menus) {
       const MenuSpec& item = menus[row];
       if (item.menu != entry.name) continue;
       if (!items) items = CreatePopupMenu();
-      const std::string caption =
-          item.shortcut.empty() ? std::string(item.caption) : std::string(item.caption) + "\t" + std::string(item.shortcut);
+      const std::string caption = item.shortcut.empty()
+                                      ? std::string(item.caption)
+                                      : std::string(item.caption) + "\t" + std::string(item.shortcut);
       AppendMenuW(items, MF_STRING, static_cast<UINT_PTR>(menuId(row)), toWide(caption).c_str());
     }
     // A menu-bar entry without items of its own is a command.

@@ -12,7 +12,8 @@ namespace pricewright {
 // owner through the pointer given to CreateWindowExW and passes each message
 // to Owner::handle. No exception may cross into the system, and none ends the
 // program: it is shown in an "Error" box as the session shows its own.
-template <typename Owner> LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+template <typename Owner>
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE)
     SetWindowLongPtrW(window, GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
