@@ -71,7 +71,8 @@ void BM_GetCostsFullItem(benchmark::State& state) {
     getCosts(executable, window);
     benchmark::DoNotOptimize(window.texts);
   }
-  if (window.texts[kGriswold.priceBox.name] != "Unavailable") state.SkipWithError("the spell price was not written");
+  if (window.texts[kGriswold.priceBox.name] != "Unavailable")
+    state.SkipWithError("the spell price was not written");
 }
 BENCHMARK(BM_GetCostsFullItem)->Unit(benchmark::kMicrosecond);
 

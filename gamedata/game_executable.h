@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <string>
 #include <streambuf>
+#include <string>
 #include <string_view>
 
 namespace pricewright {

@@ -32,6 +32,9 @@ void AboutWindow::close() const {
 }
 
 LRESULT AboutWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto handled =
+          layoutMessage(window, message, wParam, lParam, kAboutWindow, aboutWindowControls()))
+    return *handled;
   switch (message) {
   case WM_CREATE: {
     window_ = window;
@@ -56,13 +59,6 @@ LRESULT AboutWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     EndPaint(window, &paint);
     return 0;
   }
-  case WM_CTLCOLORSTATIC:
-  case WM_CTLCOLORBTN:
-    if (const auto colours = controlColours(window, aboutWindowControls(), reinterpret_cast<HWND>(lParam),
-                                            reinterpret_cast<HDC>(wParam)))
-      return *colours;
-    break;
-  case WM_DPICHANGED: followDpiChange(window, lParam, kAboutWindow, aboutWindowControls()); return 0;
   case WM_NCDESTROY:
     window_ = nullptr;
     topLevelWindowDestroyed();

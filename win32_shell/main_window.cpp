@@ -40,6 +40,8 @@ bool MainWindow::translateShortcut(MSG& message) const {
 }
 
 LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto handled = layoutMessage(window, message, wParam, lParam, kMainWindow, mainWindowControls()))
+    return *handled;
   switch (message) {
   case WM_CREATE:
     window_ = window;
@@ -58,13 +60,6 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       session_.getCostsPressed();
     }
     return 0;
-  case WM_CTLCOLORSTATIC:
-  case WM_CTLCOLORBTN:
-    if (const auto colours = controlColours(window, mainWindowControls(), reinterpret_cast<HWND>(lParam),
-                                            reinterpret_cast<HDC>(wParam)))
-      return *colours;
-    break;
-  case WM_DPICHANGED: followDpiChange(window, lParam, kMainWindow, mainWindowControls()); return 0;
   case WM_NCDESTROY:
     window_ = nullptr;
     topLevelWindowDestroyed();

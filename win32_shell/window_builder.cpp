@@ -86,6 +86,30 @@ ACCEL accelerator(std::string_view shortcut, int command) {
   accel.key = static_cast<WORD>(shortcut.front());
   return accel;
 }
+// Takes the place the system suggests for the new dpi and lays the window out again.
+void followDpiChange(HWND window, LPARAM suggestedRect, const WindowSpec& layout,
+                     std::span<const ControlSpec> controls) {
+  const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
+  SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+               suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  fitClientArea(window, layout);
+  placeControls(window, controls);
+  InvalidateRect(window, nullptr, TRUE);
+}
+
+// The brush and colours for a control with fixed colours.
+std::optional<LRESULT> controlColours(HWND parent, std::span<const ControlSpec> controls, HWND control,
+                                      HDC dc) {
+  const int row = GetDlgCtrlID(control) - kFirstControlId;
+  if (GetParent(control) != parent || row < 0 || row >= static_cast<int>(controls.size()))
+    return std::nullopt;
+  const ControlSpec& spec = controls[static_cast<std::size_t>(row)];
+  if (!spec.background) return std::nullopt;
+  if (spec.foreground) SetTextColor(dc, colourRef(*spec.foreground));
+  SetBkColor(dc, colourRef(*spec.background));
+  return reinterpret_cast<LRESULT>(solidBrush(*spec.background));
+}
+
 }  // namespace
 
 void registerWindowClass(const WindowSpec& layout, WNDPROC procedure, HINSTANCE module) {
@@ -170,16 +194,6 @@ HWND controlNamed(HWND parent, std::span<const ControlSpec> controls, std::strin
   return GetDlgItem(parent, controlId(static_cast<std::size_t>(row - controls.begin())));
 }
 
-void followDpiChange(HWND window, LPARAM suggestedRect, const WindowSpec& layout,
-                     std::span<const ControlSpec> controls) {
-  const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
-  SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-               suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  fitClientArea(window, layout);
-  placeControls(window, controls);
-  InvalidateRect(window, nullptr, TRUE);
-}
-
 void placeControls(HWND parent, std::span<const ControlSpec> controls) {
   const UINT dpi = GetDpiForWindow(parent);
   for (std::size_t row = 0; row < controls.size(); ++row) {
@@ -199,16 +213,15 @@ void placeControls(HWND parent, std::span<const ControlSpec> controls) {
   }
 }
 
-std::optional<LRESULT> controlColours(HWND parent, std::span<const ControlSpec> controls, HWND control,
-                                      HDC dc) {
-  const int row = GetDlgCtrlID(control) - kFirstControlId;
-  if (GetParent(control) != parent || row < 0 || row >= static_cast<int>(controls.size()))
-    return std::nullopt;
-  const ControlSpec& spec = controls[static_cast<std::size_t>(row)];
-  if (!spec.background) return std::nullopt;
-  if (spec.foreground) SetTextColor(dc, colourRef(*spec.foreground));
-  SetBkColor(dc, colourRef(*spec.background));
-  return reinterpret_cast<LRESULT>(solidBrush(*spec.background));
+std::optional<LRESULT> layoutMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     const WindowSpec& layout, std::span<const ControlSpec> controls) {
+  switch (message) {
+  case WM_CTLCOLORSTATIC:
+  case WM_CTLCOLORBTN:
+    return controlColours(window, controls, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+  case WM_DPICHANGED: followDpiChange(window, lParam, layout, controls); return 0;
+  default: return std::nullopt;
+  }
 }
 
 void drawLines(HWND window, HDC dc, std::span<const LineSpec> lines) {

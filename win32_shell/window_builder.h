@@ -38,15 +38,12 @@ HWND controlNamed(HWND parent, std::span<const ControlSpec> controls, std::strin
 // again after a dpi change.
 void placeControls(HWND parent, std::span<const ControlSpec> controls);
 
-// Moves the window to the place the system suggests for its new dpi (the
-// lParam of WM_DPICHANGED) and lays it out again.
-void followDpiChange(HWND window, LPARAM suggestedRect, const WindowSpec& layout,
-                     std::span<const ControlSpec> controls);
-
-// The brush and colours for a WM_CTLCOLOR* message about `control`, or
-// nothing for the system's standard colours.
-std::optional<LRESULT> controlColours(HWND parent, std::span<const ControlSpec> controls, HWND control,
-                                      HDC dc);
+// The messages that follow from the layout alone: the fixed colours of the
+// controls (WM_CTLCOLOR*) and a new dpi (WM_DPICHANGED), after which the
+// window takes the place the system suggests and is laid out again. Nothing
+// for other messages.
+std::optional<LRESULT> layoutMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     const WindowSpec& layout, std::span<const ControlSpec> controls);
 
 // Draws the lines, later ones on top.
 void drawLines(HWND window, HDC dc, std::span<const LineSpec> lines);
