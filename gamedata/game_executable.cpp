@@ -8,6 +8,7 @@
 
 #include "gamedata/error.h"
 #include "gamedata/game_file_layout.h"
+#include "gamedata/shared_read_file.h"
 
 namespace pricewright {
 
@@ -45,9 +46,13 @@ GameExecutable::GameExecutable(const std::string& path) : path_(path) {
   std::error_code error;
   if (path.empty() || std::filesystem::is_directory(fsPath, error)) throwCannotOpen(path);
   // Unbuffered, so that every read asks the file as it is now.
-  stream_.rdbuf()->pubsetbuf(nullptr, 0);
-  stream_.open(fsPath, std::ios::in | std::ios::binary);
-  if (!stream_.is_open()) throwCannotOpen(path);
+  file_ = openSharedForReading(fsPath);
+  if (!file_) throwCannotOpen(path);
+}
+
+std::streamsize GameExecutable::readAt(std::streamoff offset, char* bytes, std::streamsize count) const {
+  if (file_->pubseekpos(offset, std::ios::in) != std::streampos(offset)) return 0;
+  return std::max<std::streamsize>(file_->sgetn(bytes, count), 0);
 }
 
 void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) const {
@@ -56,15 +61,9 @@ void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) con
                                                          " lies before the start of the file " +
                                                          quoted(path_) + ".");
   const auto count = static_cast<std::streamsize>(bytes.size());
-  stream_.clear();
-  stream_.seekg(std::streamoff{position} - 1);
-  stream_.read(bytes.data(), count);
-  if (stream_.gcount() == count) return;
+  if (readAt(std::streamoff{position} - 1, bytes.data(), count) == count) return;
 
-  stream_.clear();
-  stream_.seekg(0, std::ios::end);
-  const std::streamoff length = stream_.tellg();
-  stream_.clear();
+  const std::streamoff length = file_->pubseekoff(0, std::ios::end, std::ios::in);
   if (length < 0)
     throw RuntimeError(ErrorNumber::DeviceIoError, "The file " + quoted(path_) +
                                                        " could not be read at position " +
@@ -77,10 +76,7 @@ void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) con
 
 std::string GameExecutable::readAvailable(std::int32_t position, std::int32_t count) const {
   std::string bytes(static_cast<std::size_t>(count), '\0');
-  stream_.clear();
-  stream_.seekg(std::streamoff{position} - 1);
-  stream_.read(bytes.data(), count);
-  bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(stream_.gcount(), 0)));
+  bytes.resize(static_cast<std::size_t>(readAt(std::streamoff{position} - 1, bytes.data(), count)));
   return bytes;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
+#include <ios>
+#include <memory>
 #include <optional>
 #include <span>
+#include <streambuf>
 #include <string>
 #include <string_view>
 
@@ -35,9 +37,11 @@ public:
 
 private:
   void readBytes(std::int32_t position, std::span<char> bytes) const;
+  // Reads up to `count` bytes at zero-based `offset`; returns how many it got.
+  std::streamsize readAt(std::streamoff offset, char* bytes, std::streamsize count) const;
 
   std::string path_;
-  mutable std::ifstream stream_;
+  std::unique_ptr<std::streambuf> file_;
 };
 
 // One region of the file read at once, for a single operation that reads it

@@ -1,0 +1,163 @@
+#include "win32_shell/main_window.h"
+
+#include <array>
+
+#include "shell/main_window_layout.h"
+#include "win32_shell/command_ids.h"
+#include "win32_shell/dialogs.h"
+#include "win32_shell/top_level_windows.h"
+#include "win32_shell/wide_text.h"
+#include "win32_shell/window_builder.h"
+#include "win32_shell/window_procedure.h"
+
+namespace pricewright {
+
+void MainWindow::registerClass(HINSTANCE instance) {
+  registerWindowClass(kMainWindow, windowProcedure<MainWindow>, instance);
+}
+
+// No icon in the title bar (WS_EX_DLGMODALFRAME), no minimise or maximise box,
+// no sizing border.
+MainWindow::MainWindow() : shortcuts_(buildAccelerators(mainWindowMenus())) {
+  createTopLevelWindow(kMainWindow, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
+                       buildMenuBar(mainWindowMenus()), this);
+}
+
+MainWindow::~MainWindow() {
+  about_.reset();
+  if (window_) DestroyWindow(window_);
+  DestroyAcceleratorTable(shortcuts_);
+}
+
+void MainWindow::showCentred() {
+  centre(window_);
+  ShowWindow(window_, SW_SHOW);
+  SetFocus(control(cboPrefix.name));
+}
+
+bool MainWindow::translateShortcut(MSG& message) const {
+  return window_ && TranslateAcceleratorW(window_, shortcuts_, &message);
+}
+
+LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto handled = layoutMessage(window, message, wParam, lParam, kMainWindow, mainWindowControls()))
+    return *handled;
+  switch (message) {
+  case WM_CREATE:
+    window_ = window;
+    topLevelWindowCreated();
+    buildControls(window, mainWindowControls());
+    return 0;
+  case WM_COMMAND:
+    if (lParam) {
+      controlNotified(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+    } else if (const auto row = static_cast<std::size_t>(LOWORD(wParam) - kFirstMenuId);
+               LOWORD(wParam) >= kFirstMenuId && row < mainWindowMenus().size()) {
+      run(mainWindowMenus()[row].command);
+    } else if (LOWORD(wParam) == IDOK && GetFocus() == control(cmdGet)) {
+      // The dialog manager turns Enter into IDOK. It presses "Get Costs" only
+      // while the button has the focus; Esc (IDCANCEL) does nothing here.
+      session_.getCostsPressed();
+    }
+    return 0;
+  case WM_NCDESTROY:
+    window_ = nullptr;
+    topLevelWindowDestroyed();
+    break;
+  default: break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void MainWindow::controlNotified(HWND notifying, int code) {
+  const auto row = static_cast<std::size_t>(GetDlgCtrlID(notifying) - kFirstControlId);
+  if (row >= mainWindowControls().size()) return;
+  const ControlSpec& spec = mainWindowControls()[row];
+  // Picks by mouse or keyboard only: a selection set by the program sends no
+  // CBN_SELCHANGE and so runs nothing.
+  if (spec.kind == ControlKind::List && code == CBN_SELCHANGE)
+    session_.picked(ListBox{spec.name});
+  else if (spec.name == chkBase && code == BN_CLICKED)
+    session_.normalItemOnlyClicked();
+  else if (spec.name == cmdGet && code == BN_CLICKED)
+    session_.getCostsPressed();
+}
+
+void MainWindow::run(MenuCommand command) {
+  switch (command) {
+  case MenuCommand::OpensMenu: break;
+  case MenuCommand::Open: session_.open(); break;
+  case MenuCommand::Exit: exitProgram(); break;
+  case MenuCommand::About: showAbout(); break;
+  }
+}
+
+void MainWindow::showAbout() {
+  if (about_ && about_->isOpen())
+    about_->bringToFront();
+  else
+    about_ = std::make_unique<AboutWindow>(window_);
+}
+
+void MainWindow::exitProgram() {
+  session_.closeFile();
+  about_.reset();
+  DestroyWindow(window_);
+}
+
+HWND MainWindow::control(std::string_view name) const {
+  return controlNamed(window_, mainWindowControls(), name);
+}
+
+void MainWindow::clearList(ListBox list) {
+  HWND combo = control(list.name);
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  SetWindowTextW(combo, L"");
+}
+
+void MainWindow::appendEntry(ListBox list, const std::string& text) {
+  SendMessageW(control(list.name), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(text).c_str()));
+}
+
+ListIndex MainWindow::selectedIndex(ListBox list) const {
+  return static_cast<ListIndex>(SendMessageW(control(list.name), CB_GETCURSEL, 0, 0));
+}
+
+void MainWindow::setSelectedIndex(ListBox list, ListIndex index) {
+  SendMessageW(control(list.name), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::string MainWindow::text(TextBox box) const {
+  HWND edit = control(box.name);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+  return toUtf8(text);
+}
+
+void MainWindow::setText(TextBox box, const std::string& text) {
+  SetWindowTextW(control(box.name), toWide(text).c_str());
+}
+
+std::int16_t MainWindow::chkBaseValue() const {
+  return SendMessageW(control(chkBase), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
+  if (std::optional<std::wstring> chosen = askOpenFileName(window_, settings, chosenFileName_))
+    chosenFileName_ = *chosen;
+}
+
+std::string MainWindow::chosenFileName() const { return toUtf8(chosenFileName_); }
+
+void MainWindow::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+  showMessageBox(window_, text, title, icon);
+}
+
+std::string MainWindow::decimalSeparator() const {
+  std::array<wchar_t, 8> separator{};
+  const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
+                                     static_cast<int>(separator.size()));
+  return length > 1 ? toUtf8({separator.data(), static_cast<std::size_t>(length - 1)}) : ".";
+}
+
+}  // namespace pricewright

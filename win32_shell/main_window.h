@@ -1,0 +1,64 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "shell/layout_table.h"
+#include "shell/session.h"
+#include "win32_shell/about_window.h"
+#include "window_interface/window.h"
+
+namespace pricewright {
+
+// The main window: builds its controls and menus from the shared tables,
+// forwards each event to the session, and is the operations' view of the
+// window.
+class MainWindow final : public Window {
+public:
+  static void registerClass(HINSTANCE instance);
+
+  MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow() override;
+
+  // Start-up: shows the window centred on the screen, the focus in the first list.
+  void showCentred();
+  // Ctrl+O and Ctrl+E, for the message loop.
+  bool translateShortcut(MSG& message) const;
+
+  LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  void clearList(ListBox list) override;
+  void appendEntry(ListBox list, const std::string& text) override;
+  ListIndex selectedIndex(ListBox list) const override;
+  void setSelectedIndex(ListBox list, ListIndex index) override;
+  std::string text(TextBox box) const override;
+  void setText(TextBox box, const std::string& text) override;
+  std::int16_t chkBaseValue() const override;
+  void showFileOpenDialog(const FileDialogSettings& settings) override;
+  std::string chosenFileName() const override;
+  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+  std::string decimalSeparator() const override;
+
+private:
+  void run(MenuCommand command);
+  void controlNotified(HWND control, int code);
+  // Opens the About window, or brings the open one to the front.
+  void showAbout();
+  // Ends the program at once: closes the file and both windows.
+  void exitProgram();
+  HWND control(std::string_view name) const;
+
+  HWND window_ = nullptr;
+  HACCEL shortcuts_ = nullptr;
+  Session session_{*this};
+  std::wstring chosenFileName_;
+  // Ownerless, so held here. A closed one is replaced by the next About.
+  std::unique_ptr<AboutWindow> about_;
+};
+
+}  // namespace pricewright
