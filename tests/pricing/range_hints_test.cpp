@@ -22,14 +22,9 @@ TEST(ListPicked, ShowsThePickedRecordsRangeOrNothingAndFailsBeforeWriting) {
   }
   const OpenExecutable good = GameExecutable(directory.write(file));
   const OpenExecutable vanished = GameExecutable(directory.write(file, "vanished.exe"));
-#ifdef _WIN32
-  // Windows before 10 and Wine keep a deleted open file's name until its last
-  // handle closes, and reads keep serving it; a move frees the name at once
-  // on every Windows, as a delete does on POSIX.
+  // Moved rather than deleted: Wine and Windows before 10 keep a deleted open
+  // file's name until it is closed, while a move frees it at once everywhere.
   std::filesystem::rename(directory.file("vanished.exe"), directory.file("moved.exe"));
-#else
-  std::filesystem::remove(directory.file("vanished.exe"));
-#endif
   file.resize(kPrefixTable.recordZeroPosition);
   const OpenExecutable cut = GameExecutable(directory.write(file, "cut.exe"));
   tests::RecordingWindow window;
