@@ -18,29 +18,25 @@ TEST(GameFileLayout, PutsEveryValueAtItsGoldenPosition) {
   const auto named = [](const auto& all, const std::string& name) -> const auto& {
     return **std::ranges::find_if(all, [&](const auto* each) { return each->name == name; });
   };
-  for (std::string line, kind, table, field, expected; std::getline(golden, line);) {
+  const std::array fields{&kNameAddress,     &kEffectMin, &kEffectMax,  &kCostMin,    &kCostMax,
+                          &kPriceMultiplier, &kBasePrice, &kChargesMin, &kChargesMax, &kChargeValue};
+  for (std::string line, kind, entry; std::getline(golden, line);) {
     std::istringstream row(line);
-    std::int64_t number = 0;
-    std::string got;
+    int record = 0;
     row >> kind;
-    if (kind == "field") {
-      row >> table >> field >> number;
-      std::ranges::replace(table, '_', ' ');
-      const std::array fields{&kNameAddress,     &kEffectMin, &kEffectMax,  &kCostMin,    &kCostMax,
-                              &kPriceMultiplier, &kBasePrice, &kChargesMin, &kChargesMax, &kChargeValue};
-      got = tests::outcome([&] {
-        return fieldPosition(named(kTables, table), named(fields, field), static_cast<ListIndex>(number));
+    if (kind.starts_with('#')) continue;
+    std::ranges::replace(kind, '_', ' ');
+    if (kind != "limits" && kind != "names") row >> record;
+    while (row >> entry) {
+      const std::string key = entry.substr(0, entry.find('='));
+      std::string got = tests::outcome([&] {
+        if (kind == "limits")
+          return named(std::array{&kGriswoldLimit, &kWirtLimit, &kAdriaLimit}, key).position;
+        if (kind == "names") return namePosition(static_cast<std::int32_t>(std::stoul(key, nullptr, 16)));
+        return fieldPosition(named(kTables, kind), named(fields, key), static_cast<ListIndex>(record));
       });
-    } else if (kind == "limit") {
-      row >> field;
-      got = std::to_string(named(std::array{&kGriswoldLimit, &kWirtLimit, &kAdriaLimit}, field).position);
-    } else if (kind == "name") {
-      row >> std::hex >> number;
-      got = tests::outcome([&] { return namePosition(static_cast<std::int32_t>(number)); });
-    } else {
-      continue;
+      std::erase(got, ' ');
+      EXPECT_EQ(key + "=" + got, entry) << line;
     }
-    std::getline(row >> std::ws, expected);
-    EXPECT_EQ(got, expected) << line;
   }
 }
