@@ -78,8 +78,12 @@ TEST_F(FileOpenTest, AFileThatFailsLeavesNoFileOpenAndNoEntriesBehind) {
   const std::tuple<void (*)(GameFileFixture&), const char*, const char*> broken[] = {
       {[](GameFileFixture& f) { f.setField(kPrefixTable, kNameAddress, 5, 0); }, "Bad record number (63)",
        "prefix record 5"},
-      {[](GameFileFixture& f) { f.setField(kSuffixTable, kNameAddress, 94, INT32_MIN); }, "Overflow (6)",
+      {[](GameFileFixture& f) { f.setField(kSuffixTable, kNameAddress, 94, 0); }, "Bad record number (63)",
        "suffix record 94"},
+      {[](GameFileFixture& f) { f.setField(kSpellTable, kNameAddress, 7, 0); }, "Bad record number (63)",
+       "spell record 7"},
+      {[](GameFileFixture& f) { f.setField(kSuffixTable, kNameAddress, 3, INT32_MIN); }, "Overflow (6)",
+       "suffix record 3"},
       {[](GameFileFixture& f) { f.setField(kBaseItemTable, kNameAddress, 1, INT32_MAX); },
        "Input past end of file (62)", "base item record 1"},
       {[](GameFileFixture& f) { f.setName(kSpellTable, 0, "", 679'991); }, "Input past end of file (62)",
