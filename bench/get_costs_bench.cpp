@@ -36,6 +36,7 @@ public:
   std::int16_t chkBaseValue() const override { return chkBase; }
   void showFileOpenDialog(const FileDialogSettings&) override {}
   std::string chosenFileName() const override { return "game.exe"; }
+  void setChosenFileName(const std::string&) override {}
   void showMessage(const std::string&, const std::string&, MessageIcon) override { ++messagesShown; }
   std::string decimalSeparator() const override { return "."; }
 };

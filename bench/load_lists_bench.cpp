@@ -26,6 +26,7 @@ public:
   std::int16_t chkBaseValue() const override { return 0; }
   void showFileOpenDialog(const FileDialogSettings&) override {}
   std::string chosenFileName() const override { return path_; }
+  void setChosenFileName(const std::string& path) override { path_ = path; }
   void showMessage(const std::string&, const std::string&, MessageIcon) override {}
   std::string decimalSeparator() const override { return "."; }
 

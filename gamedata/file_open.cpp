@@ -33,11 +33,8 @@ void fillLists(const GameExecutable& executable, Window& window) {
     }
   }
 }
-}  // namespace
 
-void fileOpen(OpenExecutable& executable, Window& window) {
-  executable.reset();
-  window.showFileOpenDialog(kOpenDialogSettings);
+void loadChosenFile(OpenExecutable& executable, Window& window) {
   const std::string path = window.chosenFileName();
   if (path.empty()) return;
   try {
@@ -51,6 +48,19 @@ void fileOpen(OpenExecutable& executable, Window& window) {
     clearLists(window);
     throw;
   }
+}
+}  // namespace
+
+void fileOpen(OpenExecutable& executable, Window& window) {
+  executable.reset();
+  window.showFileOpenDialog(kOpenDialogSettings);
+  loadChosenFile(executable, window);
+}
+
+void fileOpenNamed(OpenExecutable& executable, Window& window, const std::string& path) {
+  executable.reset();
+  window.setChosenFileName(path);
+  loadChosenFile(executable, window);
 }
 
 }  // namespace pricewright

@@ -138,6 +138,8 @@ void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
 
 std::string MainWindow::chosenFileName() const { return chosenFileName_.toStdString(); }
 
+void MainWindow::setChosenFileName(const std::string& path) { chosenFileName_ = QString::fromStdString(path); }
+
 void MainWindow::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
   dialogs_.message(this, QString::fromStdString(text), QString::fromStdString(title), icon);
 }

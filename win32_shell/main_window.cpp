@@ -149,6 +149,8 @@ void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
 
 std::string MainWindow::chosenFileName() const { return toUtf8(chosenFileName_); }
 
+void MainWindow::setChosenFileName(const std::string& path) { chosenFileName_ = toWide(path); }
+
 void MainWindow::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
   showMessageBox(window_, text, title, icon);
 }

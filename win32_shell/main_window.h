@@ -41,6 +41,7 @@ public:
   std::int16_t chkBaseValue() const override;
   void showFileOpenDialog(const FileDialogSettings& settings) override;
   std::string chosenFileName() const override;
+  void setChosenFileName(const std::string& path) override;
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   std::string decimalSeparator() const override;
 
