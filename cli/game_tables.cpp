@@ -1,6 +1,7 @@
 #include "cli/game_tables.h"
 
 #include <algorithm>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 #include "cli/aligned_text.h"
@@ -20,10 +21,11 @@ constexpr std::array kSpellColumns = std::to_array<TableColumn>(
     {{"charges_min", &kChargesMin}, {"charges_max", &kChargesMax}, {"charge_value", &kChargeValue}});
 
 // In the order of kTables.
-constexpr std::array kTableColumns = std::to_array<TableColumns>({{"prefixes", &kPrefixTable, kAffixColumns},
-                                                                  {"suffixes", &kSuffixTable, kAffixColumns},
-                                                                  {"base_items", &kBaseItemTable, kBaseItemColumns},
-                                                                  {"spells", &kSpellTable, kSpellColumns}});
+constexpr std::array kTableColumns =
+    std::to_array<TableColumns>({{"prefixes", &kPrefixTable, kAffixColumns},
+                                 {"suffixes", &kSuffixTable, kAffixColumns},
+                                 {"base_items", &kBaseItemTable, kBaseItemColumns},
+                                 {"spells", &kSpellTable, kSpellColumns}});
 
 constexpr std::array kLimits = std::to_array<std::pair<std::string_view, const SingleValueLayout*>>(
     {{"griswold", &kGriswoldLimit}, {"wirt", &kWirtLimit}, {"adria", &kAdriaLimit}});
@@ -58,8 +60,10 @@ GameTables readGameTables(const GameExecutable& executable) {
       }
     }
   }
-  const auto [first, last] = std::minmax_element(
-      kLimits.begin(), kLimits.end(), [](const auto& a, const auto& b) { return a.second->position < b.second->position; });
+  const auto [first, last] =
+      std::minmax_element(kLimits.begin(), kLimits.end(), [](const auto& a, const auto& b) {
+        return a.second->position < b.second->position;
+      });
   const RegionSnapshot limits(executable, first->second->position, last->second->position + kRecordValueSize);
   for (std::size_t shop = 0; shop < kLimits.size(); ++shop)
     contents.limits[shop] = {kLimits[shop].first, limits.readValue(kLimits[shop].second->position)};
@@ -108,11 +112,13 @@ std::string tablesText(const GameTables& tables) {
   for (const TableContents& table : tables.tables) {
     AlignedText aligned;
     std::vector<std::string> header{"index", "name"};
-    for (const TableColumn& column : table.columns->columns) header.emplace_back(column.key);
+    std::transform(table.columns->columns.begin(), table.columns->columns.end(), std::back_inserter(header),
+                   [](const TableColumn& column) { return std::string(column.key); });
     aligned.row(header);
     for (const TableRecord& record : table.records) {
       std::vector<std::string> row{std::to_string(record.index), record.name};
-      for (const std::int32_t value : record.values) row.push_back(std::to_string(value));
+      std::transform(record.values.begin(), record.values.end(), std::back_inserter(row),
+                     [](std::int32_t value) { return std::to_string(value); });
       aligned.row(row);
     }
     text += std::string(table.columns->key) + ":\n" + aligned.text() + "\n";

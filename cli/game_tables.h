@@ -27,7 +27,7 @@ struct TableColumns {
 
 struct TableRecord {
   ListIndex index = 0;
-  std::string name;  // the list entry, placeholders included
+  std::string name;                  // the list entry, placeholders included
   std::vector<std::int32_t> values;  // in the order of the columns
 };
 
@@ -37,7 +37,7 @@ struct TableContents {
 };
 
 struct GameTables {
-  std::array<TableContents, 4> tables;                         // in the order of kTables
+  std::array<TableContents, 4> tables;                              // in the order of kTables
   std::array<std::pair<std::string_view, std::int32_t>, 3> limits;  // "griswold", "wirt", "adria"
 };
 

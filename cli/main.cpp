@@ -41,16 +41,16 @@ int price(const std::string& file, const pricewright::PriceRequest& request, boo
   }
   return 0;
 }
-}  // namespace
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   CLI::App app{"Pricewright: the item tables and shop prices of a Diablo 1.07 game executable.",
                "pricewright-cli"};
   app.set_version_flag("--version", "pricewright-cli " PRICEWRIGHT_VERSION);
   app.require_subcommand(1);
 
   std::string file;
-  CLI::App& tablesCommand = *app.add_subcommand("tables", "Every record of the four tables and the three limits.");
+  CLI::App& tablesCommand =
+      *app.add_subcommand("tables", "Every record of the four tables and the three limits.");
   tablesCommand.add_option("FILE", file, "The game executable")->required();
   bool tablesJson = false;
   bool tablesCsv = false;
@@ -59,14 +59,16 @@ int main(int argc, char** argv) {
 
   pricewright::PriceRequest request;
   bool priceJson = false;
-  CLI::App& priceCommand =
-      *app.add_subcommand("price", "Press Get Costs for an item, as the window would, and add the game's figures.");
+  CLI::App& priceCommand = *app.add_subcommand(
+      "price", "Press Get Costs for an item, as the window would, and add the game's figures.");
   priceCommand.add_option("FILE", file, "The game executable")->required();
   priceCommand.add_option("--base", request.base, "Base item: its name (any case) or #N");
   priceCommand.add_option("--prefix", request.prefix, "Prefix: its name (any case) or #N");
-  priceCommand.add_option("--prefix-value", request.prefixValue, "The prefix's effect value, '.' for decimals");
+  priceCommand.add_option("--prefix-value", request.prefixValue,
+                          "The prefix's effect value, '.' for decimals");
   priceCommand.add_option("--suffix", request.suffix, "Suffix: its name (any case) or #N");
-  priceCommand.add_option("--suffix-value", request.suffixValue, "The suffix's effect value, '.' for decimals");
+  priceCommand.add_option("--suffix-value", request.suffixValue,
+                          "The suffix's effect value, '.' for decimals");
   priceCommand.add_option("--spell", request.spell, "Spell: its name (any case) or #N");
   priceCommand.add_option("--charges", request.charges, "The spell's charges");
   priceCommand.add_flag("--normal-only", request.normalItemOnly, "Check \"Normal Item Only\"");
@@ -79,7 +81,9 @@ int main(int argc, char** argv) {
   }
   try {
     if (tablesCommand.parsed())
-      return tables(file, tablesJson ? TablesFormat::Json : tablesCsv ? TablesFormat::Csv : TablesFormat::Text);
+      return tables(file, tablesJson  ? TablesFormat::Json
+                          : tablesCsv ? TablesFormat::Csv
+                                      : TablesFormat::Text);
     return price(file, request, priceJson);
   } catch (const pricewright::UsageError& error) {
     std::cerr << error.what() << "\n";
@@ -88,5 +92,15 @@ int main(int argc, char** argv) {
     // Get Costs errors are reported by price(); what is left is opening or reading the file.
     std::cerr << error.what() << "\n";
     return kUnreadableFile;
+  }
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (...) {
+    std::cerr << "pricewright-cli: an unexpected failure\n";
+    return kBadUse;
   }
 }

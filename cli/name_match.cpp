@@ -17,7 +17,9 @@ std::string lowered(std::string_view text) {
 
 std::string trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
-  return first == std::string_view::npos ? "" : std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+  return first == std::string_view::npos
+             ? ""
+             : std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 // Edits (insert, delete, replace) between two texts, for typos.
@@ -28,7 +30,8 @@ std::size_t editDistance(const std::string& a, const std::string& b) {
   for (std::size_t i = 1; i <= a.size(); ++i) {
     current[0] = i;
     for (std::size_t j = 1; j <= b.size(); ++j)
-      current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      current[j] =
+          std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
     std::swap(previous, current);
   }
   return previous[b.size()];
@@ -46,8 +49,8 @@ ListIndex byNumber(const std::vector<std::string>& entries, std::string_view dig
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
   if (error != std::errc() || end != digits.data() + digits.size() || index < 0 ||
       static_cast<std::size_t>(index) >= entries.size())
-    throw UsageError("There is no " + std::string(what) + " #" + std::string(digits) + ": they run from #0 to #" +
-                     std::to_string(static_cast<int>(entries.size()) - 1) + ".");
+    throw UsageError("There is no " + std::string(what) + " #" + std::string(digits) +
+                     ": they run from #0 to #" + std::to_string(static_cast<int>(entries.size()) - 1) + ".");
   return static_cast<ListIndex>(index);
 }
 }  // namespace
@@ -67,8 +70,8 @@ ListIndex matchEntry(const std::vector<std::string>& entries, std::string_view n
   if (equal.size() == 1) return static_cast<ListIndex>(equal.front());
   const std::string quotedName = "\"" + std::string(name) + "\"";
   if (equal.size() > 1)
-    throw UsageError("The " + std::string(what) + " " + quotedName + " is ambiguous: " + listed(entries, equal) +
-                     ". Name one by its number (#N).");
+    throw UsageError("The " + std::string(what) + " " + quotedName +
+                     " is ambiguous: " + listed(entries, equal) + ". Name one by its number (#N).");
   throw UsageError("There is no " + std::string(what) + " named " + quotedName + "." +
                    (close.empty() ? "" : " Close matches: " + listed(entries, close) + "."));
 }

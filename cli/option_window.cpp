@@ -16,7 +16,9 @@ ListIndex OptionWindow::selectedIndex(ListBox list) const {
   return found == selection.end() ? kNoSelection : found->second;
 }
 
-void OptionWindow::setSelectedIndex(ListBox list, ListIndex index) { selection[std::string(list.name)] = index; }
+void OptionWindow::setSelectedIndex(ListBox list, ListIndex index) {
+  selection[std::string(list.name)] = index;
+}
 
 std::string OptionWindow::text(TextBox box) const {
   const auto found = texts.find(box.name);

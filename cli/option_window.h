@@ -29,7 +29,9 @@ public:
   void showFileOpenDialog(const FileDialogSettings&) override {}
   std::string chosenFileName() const override { return chosen_; }
   void setChosenFileName(const std::string& path) override { chosen_ = path; }
-  void showMessage(const std::string& text, const std::string&, MessageIcon) override { notes.push_back(text); }
+  void showMessage(const std::string& text, const std::string&, MessageIcon) override {
+    notes.push_back(text);
+  }
   std::string decimalSeparator() const override { return "."; }
 
 private:

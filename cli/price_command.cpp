@@ -1,5 +1,6 @@
 #include "cli/price_command.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "cli/aligned_text.h"
@@ -26,7 +27,8 @@ constexpr std::array kListOptions = std::to_array<ListOption>({
 
 std::string lowercaseName(std::string_view name) {
   std::string lower(name);
-  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
   return lower;
 }
 
@@ -39,8 +41,9 @@ PriceReport priceItem(const OpenExecutable& executable, OptionWindow& window, co
   for (const ListOption& option : kListOptions) {
     if (option.box && request.*option.typed) window.setText(*option.box, *(request.*option.typed));
     if (const auto& name = request.*option.name)
-      window.setSelectedIndex(option.table->list,
-                              matchEntry(window.entries[std::string(option.table->list.name)], *name, option.table->name));
+      window.setSelectedIndex(
+          option.table->list,
+          matchEntry(window.entries[std::string(option.table->list.name)], *name, option.table->name));
   }
   window.normalItemOnly = request.normalItemOnly ? 1 : 0;
   PriceReport report;
@@ -49,7 +52,8 @@ PriceReport priceItem(const OpenExecutable& executable, OptionWindow& window, co
   } catch (const RuntimeError&) {
     // Kept in the outcome: the boxes and notes before the failure are reported with it.
   }
-  for (std::size_t shop = 0; shop < kShops.size(); ++shop) report.boxes[shop] = window.text(kShops[shop]->priceBox);
+  for (std::size_t shop = 0; shop < kShops.size(); ++shop)
+    report.boxes[shop] = window.text(kShops[shop]->priceBox);
   report.notes = window.notes;
   return report;
 }
@@ -94,7 +98,8 @@ std::string priceText(const PriceReport& report) {
         const ShopFigures& figures = game->shops[shop];
         text.row({"Game at " + std::string(kShops[shop]->name) + "'s",
                   !figures.asks ? "not carried"
-                                : std::to_string(*figures.asks) + (figures.stocked ? " (stocked)" : " (above the limit)")});
+                                : std::to_string(*figures.asks) +
+                                      (figures.stocked ? " (stocked)" : " (above the limit)")});
       }
       text.row({"Game buy-back", std::to_string(game->buyBack)});
     } else {

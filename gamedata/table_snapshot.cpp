@@ -37,7 +37,8 @@ RegionSnapshot nameRegion(const GameExecutable& executable, const RegionSnapshot
 }  // namespace
 
 TableSnapshot::TableSnapshot(const GameExecutable& executable)
-    : tables_(executable, kTablesFirstPosition, kTablesEndPosition), names_(nameRegion(executable, tables_)) {}
+    : tables_(executable, kTablesFirstPosition, kTablesEndPosition), names_(nameRegion(executable, tables_)) {
+}
 
 std::int32_t TableSnapshot::readField(const TableLayout& table, const FieldLayout& field,
                                       ListIndex index) const {

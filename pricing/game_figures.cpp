@@ -45,23 +45,25 @@ std::int64_t rolled(double value, std::int32_t low, std::int32_t high, std::stri
                     std::string_view separator) {
   if (value == std::floor(value) && value >= low && value <= high) return static_cast<std::int64_t>(value);
   const std::string range = std::to_string(low) + " to " + std::to_string(high);
-  throw NeverPriced{"The game never rolls " + plainNumberText(value, separator) + " for " + std::string(what) +
+  throw NeverPriced{"The game never rolls " + plainNumberText(value, separator) + " for " +
+                    std::string(what) +
                     (value == std::floor(value) ? ": its range is " + range + "."
                                                 : ": it rolls whole numbers only, from " + range + ".")};
 }
 
 // The cost at a rolled value, interpolated in whole percent, toward zero.
-void affixCost(const PickedAffix& affix, std::string_view separator, std::optional<std::int64_t>& percent,
-               std::optional<std::int64_t>& cost) {
+struct AffixCost {
+  std::optional<std::int64_t> percent;  // none where the cost is CostMin regardless
+  std::int64_t cost;
+};
+AffixCost affixCost(const PickedAffix& affix, std::string_view separator) {
   const AffixRecord& r = affix.record;
-  const std::int64_t value = rolled(affix.value, r.effectMin, r.effectMax, "this " + std::string(affix.which),
-                                    separator);
-  if (r.effectMin == r.effectMax || r.costMin == r.costMax) {
-    cost = r.costMin;
-    return;
-  }
-  percent = 100 * (value - r.effectMin) / (std::int64_t{r.effectMax} - r.effectMin);
-  cost = r.costMin + (std::int64_t{r.costMax} - r.costMin) * *percent / 100;
+  const std::int64_t value =
+      rolled(affix.value, r.effectMin, r.effectMax, "this " + std::string(affix.which), separator);
+  if (r.effectMin == r.effectMax || r.costMin == r.costMax) return {std::nullopt, r.costMin};
+  // cppcheck-suppress redundantAssignment ; a false finding on the one assignment
+  const std::int64_t percent = 100 * (value - r.effectMin) / (std::int64_t{r.effectMax} - r.effectMin);
+  return {percent, r.costMin + (std::int64_t{r.costMax} - r.costMin) * percent / 100};
 }
 
 GameFigures figuresOf(const ItemRecords& item, const std::array<std::int32_t, 3>& limits,
@@ -71,13 +73,21 @@ GameFigures figuresOf(const ItemRecords& item, const std::array<std::int32_t, 3>
   if (!item.basePrice) throw NeverPriced{"Every item of the game has a base item: pick one."};
   GameFigures game;
   if (item.spell) {
-    const std::int64_t charges =
-        rolled(item.charges, item.spell->chargesMin, item.spell->chargesMax, "this spell's charges", separator);
+    const std::int64_t charges = rolled(item.charges, item.spell->chargesMin, item.spell->chargesMax,
+                                        "this spell's charges", separator);
     game.chargesTerm = charges * item.spell->chargeValue / 5;
   }
   game.baseValue = within32Bits(*item.basePrice + game.chargesTerm, "the base value");
-  if (item.prefix) affixCost(*item.prefix, separator, game.prefixPercent, game.prefixCost);
-  if (item.suffix) affixCost(*item.suffix, separator, game.suffixPercent, game.suffixCost);
+  if (item.prefix) {
+    const AffixCost prefix = affixCost(*item.prefix, separator);
+    game.prefixPercent = prefix.percent;
+    game.prefixCost = prefix.cost;
+  }
+  if (item.suffix) {
+    const AffixCost suffix = affixCost(*item.suffix, separator);
+    game.suffixPercent = suffix.percent;
+    game.suffixCost = suffix.cost;
+  }
   if (item.prefix || item.suffix) {
     game.multiplierSum = std::int64_t{item.prefix ? item.prefix->record.priceMultiplier : 0} +
                          (item.suffix ? item.suffix->record.priceMultiplier : 0);

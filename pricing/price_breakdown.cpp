@@ -18,15 +18,15 @@ ItemKind kindOf(const Window& window) {
 }
 
 std::optional<PickedAffix> readAffix(const GameExecutable& executable, const Window& window,
-                                     const TableLayout& table, TextBox box, std::string_view which,
+                                     const TableLayout& table, const TextBox& box, std::string_view which,
                                      const std::string& separator) {
   const ListIndex index = window.selectedIndex(table.list);
   if (index == kNoSelection) return std::nullopt;
   const auto field = [&](const FieldLayout& layout) { return readField(executable, table, layout, index); };
-  return PickedAffix{which,
-                     {field(kEffectMin), field(kEffectMax), field(kCostMin), field(kCostMax),
-                      field(kPriceMultiplier)},
-                     numberFromText(window.text(box), separator, which)};
+  return PickedAffix{
+      which,
+      {field(kEffectMin), field(kEffectMax), field(kCostMin), field(kCostMax), field(kPriceMultiplier)},
+      numberFromText(window.text(box), separator, which)};
 }
 
 ItemRecords readItem(const GameExecutable& executable, const Window& window, const std::string& separator) {
@@ -49,13 +49,15 @@ ItemRecords readItem(const GameExecutable& executable, const Window& window, con
 double boxShare(const PickedAffix& affix) {
   const AffixRecord& r = affix.record;
   const double effectRange = static_cast<double>(r.effectMax) - r.effectMin;
-  const double share =
-      effectRange == 0 ? 0 : (affix.value - r.effectMin) / effectRange * (static_cast<double>(r.costMax) - r.costMin);
+  const double share = effectRange == 0 ? 0
+                                        : (affix.value - r.effectMin) / effectRange *
+                                              (static_cast<double>(r.costMax) - r.costMin);
   return r.costMin + share;
 }
 
 double boxBaseTerm(std::int32_t multiplier, std::int32_t basePrice) {
-  return multiplier >= 0 ? static_cast<double>(multiplier) * basePrice : static_cast<double>(basePrice) / multiplier;
+  return multiplier >= 0 ? static_cast<double>(multiplier) * basePrice
+                         : static_cast<double>(basePrice) / multiplier;
 }
 
 BoxTerms boxTerms(const ItemRecords& item, const std::array<std::int32_t, 3>& limits) {

@@ -89,8 +89,9 @@ std::string shopLine(std::size_t shop, const PriceBreakdown& breakdown, const Ga
   else
     line += "value " + groupedNumber(game.value) + " is above " + limit + ".";
   if (breakdown.boxes.noteShown[shop] == figures.stocked)
-    line += breakdown.boxes.noteShown[shop] ? " Unlike the game, the boxes show \"" + std::string(s.note) + "\"."
-                                            : " Unlike the game, the boxes show no note for this shop.";
+    line += breakdown.boxes.noteShown[shop]
+                ? " Unlike the game, the boxes show \"" + std::string(s.note) + "\"."
+                : " Unlike the game, the boxes show no note for this shop.";
   return line;
 }
 
@@ -133,12 +134,13 @@ std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown) {
               game && table.number(boxes.suffixShare) == table.number(game->suffixCost));
   if (item.prefix || item.suffix || item.spell)
     table.row("Multiplier", multiplierText(table, boxes.multiplier, boxes.baseTerm),
-              game && (item.prefix || item.suffix) ? multiplierText(table, game->multiplierSum,
-                                                                    static_cast<double>(game->baseTerm))
-              : game                               ? "none"
-                                                   : "");
+              game && (item.prefix || item.suffix)
+                  ? multiplierText(table, game->multiplierSum, static_cast<double>(game->baseTerm))
+              : game ? "none"
+                     : "");
   table.row("Price / value", table.number(boxes.price), gameNumber(&GameFigures::value));
-  for (std::size_t shop = 0; shop < kShops.size(); ++shop) shopRow(table, shop, breakdown.boxTexts[shop], game);
+  for (std::size_t shop = 0; shop < kShops.size(); ++shop)
+    shopRow(table, shop, breakdown.boxTexts[shop], game);
   table.row("Buy-back", "", gameNumber(&GameFigures::buyBack));
 
   std::vector<LabelText> labels = table.labels();
@@ -153,13 +155,16 @@ std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown) {
 }
 
 std::vector<LabelText> noteOnly(std::string note) {
-  return {{lblTerms, ""}, {lblBoxes, ""}, {lblGame, ""}, {lblDiffers, ""}, {lblShops, ""}, {lblNote, std::move(note)}};
+  return {{lblTerms, ""},   {lblBoxes, ""}, {lblGame, ""},
+          {lblDiffers, ""}, {lblShops, ""}, {lblNote, std::move(note)}};
 }
 }  // namespace
 
 std::string groupedNumber(std::int64_t value) {
-  std::string digits = std::to_string(value < 0 ? -static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
-  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
+  std::string digits =
+      std::to_string(value < 0 ? -static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
+  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<std::size_t>(at), ",");
   return (value < 0 ? "-" : "") + digits;
 }
 

@@ -18,7 +18,9 @@ struct Finished {
 
 Finished run(const std::string& arguments, const std::string& directory) {
   const std::string errors = directory + "/stderr.txt";
-  const std::string command = "cd '" + directory + "' && '" PRICEWRIGHT_CLI "' " + arguments + " 2>stderr.txt";
+  const std::string command =
+      "cd '" + directory + "' && '" PRICEWRIGHT_CLI "' " + arguments + " 2>stderr.txt";
+  // NOLINTNEXTLINE(cert-env33-c): running the built program through a shell is what this test does.
   FILE* pipe = popen(command.c_str(), "r");
   std::string output;
   for (int c = 0; (c = std::fgetc(pipe)) != EOF;) output += static_cast<char>(c);
@@ -48,6 +50,7 @@ TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
     if (expected.starts_with('{'))
       EXPECT_EQ(nlohmann::ordered_json::parse(result.output, nullptr, false).dump(), expected) << line;
     else
-      EXPECT_NE((result.output + result.errors).find(expected), std::string::npos) << line << "\n" << result.output;
+      EXPECT_NE((result.output + result.errors).find(expected), std::string::npos) << line << "\n"
+                                                                                   << result.output;
   }
 }

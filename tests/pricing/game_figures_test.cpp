@@ -42,7 +42,8 @@ std::string figures(const std::string& line) {
     asks += " " + text(shop.asks);
     stocked += shop.stocked ? " yes" : " no";
   }
-  return "value " + std::to_string(game.value) + asks + stocked + " | buy-back " + std::to_string(game.buyBack);
+  return "value " + std::to_string(game.value) + asks + stocked + " | buy-back " +
+         std::to_string(game.buyBack);
 }
 }  // namespace
 
