@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "cli/game_tables.h"
 #include "gamedata/file_open.h"
 #include "gamedata/game_file_layout.h"
 #include "tests/support/game_file_fixture.h"
@@ -26,6 +27,7 @@ public:
   std::int16_t chkBaseValue() const override { return 0; }
   void showFileOpenDialog(const FileDialogSettings&) override {}
   std::string chosenFileName() const override { return path_; }
+  void setChosenFileName(const std::string& path) override { path_ = path; }
   void showMessage(const std::string&, const std::string&, MessageIcon) override {}
   std::string decimalSeparator() const override { return "."; }
 
@@ -50,6 +52,14 @@ void BM_LoadLists(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LoadLists)->Unit(benchmark::kMicrosecond);
+
+// pricewright-cli tables: every record's fields and name and the limits.
+void BM_Tables(benchmark::State& state) {
+  const GameFile file;
+  const GameExecutable executable(file.path.string());
+  for (auto _ : state) benchmark::DoNotOptimize(readGameTables(executable));
+}
+BENCHMARK(BM_Tables)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadTablesFloor(benchmark::State& state) {
   const GameFile file;

@@ -4,27 +4,21 @@
 
 #include "gamedata/error.h"
 #include "gamedata/game_file_layout.h"
-#include "gamedata/name_text.h"
+#include "gamedata/table_snapshot.h"
 
 namespace pricewright {
 
 namespace {
-std::string entryText(const RegionSnapshot& tables, const TableLayout& table, ListIndex index) {
-  const std::int32_t nameAddress = tables.readValue(fieldPosition(table, kNameAddress, index));
-  if (nameAddress == 0 && table.zeroNameAddressIsPlaceholder) return placeholderEntry(index);
-  return nameFieldToText(tables.readNameField(namePosition(nameAddress)));
-}
-
 void clearLists(Window& window) {
   for (const TableLayout* table : kTables) window.clearList(table->list);
 }
 
 void fillLists(const GameExecutable& executable, Window& window) {
-  const RegionSnapshot tables(executable, kTablesFirstPosition, kTablesEndPosition);
+  const TableSnapshot tables(executable);
   for (const TableLayout* table : kTables) {
     for (ListIndex index = 0; index < table->recordCount; ++index) {
       try {
-        window.appendEntry(table->list, entryText(tables, *table, index));
+        window.appendEntry(table->list, tables.entryText(*table, index));
       } catch (const RuntimeError& error) {
         throw RuntimeError(error.number(), "Loading \"" + executable.path() + "\" stopped at " +
                                                std::string(table->name) + " record " + std::to_string(index) +
@@ -33,11 +27,8 @@ void fillLists(const GameExecutable& executable, Window& window) {
     }
   }
 }
-}  // namespace
 
-void fileOpen(OpenExecutable& executable, Window& window) {
-  executable.reset();
-  window.showFileOpenDialog(kOpenDialogSettings);
+void loadChosenFile(OpenExecutable& executable, Window& window) {
   const std::string path = window.chosenFileName();
   if (path.empty()) return;
   try {
@@ -51,6 +42,19 @@ void fileOpen(OpenExecutable& executable, Window& window) {
     clearLists(window);
     throw;
   }
+}
+}  // namespace
+
+void fileOpen(OpenExecutable& executable, Window& window) {
+  executable.reset();
+  window.showFileOpenDialog(kOpenDialogSettings);
+  loadChosenFile(executable, window);
+}
+
+void fileOpenNamed(OpenExecutable& executable, Window& window, const std::string& path) {
+  executable.reset();
+  window.setChosenFileName(path);
+  loadChosenFile(executable, window);
 }
 
 }  // namespace pricewright

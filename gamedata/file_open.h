@@ -15,4 +15,8 @@ inline constexpr FileDialogSettings kOpenDialogSettings{"Open a Diablo executabl
 // record, and leaves no file open and all four lists empty.
 void fileOpen(OpenExecutable& executable, Window& window);
 
+// File > Open with `path` picked in place of the dialog: `path` becomes the
+// chosen file name, and the rest is as above.
+void fileOpenNamed(OpenExecutable& executable, Window& window, const std::string& path);
+
 }  // namespace pricewright

@@ -1,5 +1,5 @@
 // Pricewright: prices magic items from the game executable's own tables. It
-// takes no command line and keeps no settings.
+// keeps no settings; a file named on the command line opens at start.
 #include <QApplication>
 
 #include "qt_shell/application_icon.h"
@@ -14,5 +14,8 @@ int main(int argc, char** argv) {
   pricewright::ModalDialogs dialogs;
   pricewright::MainWindow mainWindow(dialogs);
   mainWindow.showCentred();
+  // "pricewright FILE", as the desktop entry starts it for a file: opened as File > Open would.
+  if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+    mainWindow.openFile(arguments.at(1));
   return QApplication::exec();
 }

@@ -4,16 +4,22 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QUrl>
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "pricing/shops.h"
 #include "qt_shell/application_icon.h"
 #include "qt_shell/widget_builder.h"
 #include "shell/main_window_layout.h"
@@ -37,6 +43,7 @@ MainWindow::MainWindow(Dialogs& dialogs)
   // press nothing.
   control<QPushButton>(cmdGet).setAutoDefault(true);
   wireEvents();
+  setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -58,7 +65,7 @@ void MainWindow::wireEvents() {
               [this, list = ListBox{row.name}] { session_.picked(list); });
   connect(&control<QCheckBox>(chkBase), &QCheckBox::clicked, this,
           [this] { session_.normalItemOnlyClicked(); });
-  connect(&control<QPushButton>(cmdGet), &QPushButton::clicked, this, [this] { session_.getCostsPressed(); });
+  connect(&control<QPushButton>(cmdGet), &QPushButton::clicked, this, [this] { getCostsPressed(); });
 }
 
 void MainWindow::run(MenuCommand command) {
@@ -67,7 +74,43 @@ void MainWindow::run(MenuCommand command) {
   case MenuCommand::Open: session_.open(); break;
   case MenuCommand::Exit: exitProgram(); break;
   case MenuCommand::About: showAbout(); break;
+  case MenuCommand::Details: showDetails(); break;
   }
+}
+
+void MainWindow::getCostsPressed() {
+  session_.getCostsPressed();
+  if (detailsWindow()) details_->showTexts(detailsText(session_.lastPress()));
+}
+
+DetailsWindow* MainWindow::detailsWindow() const {
+  return details_ && details_->isVisible() ? details_.get() : nullptr;
+}
+
+void MainWindow::showDetails() {
+  if (!detailsWindow()) {
+    details_ = std::make_unique<DetailsWindow>();
+    details_->setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, details_->size(), geometry()));
+  }
+  details_->showTexts(detailsText(session_.lastPress()));
+  details_->show();
+  details_->raise();
+  details_->activateWindow();
+}
+
+void MainWindow::openFile(const QString& path) { session_.openFile(path.toStdString()); }
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && urls.front().isLocalFile() &&
+      urls.front().toLocalFile().endsWith(".exe", Qt::CaseInsensitive))
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  event->acceptProposedAction();
+  openFile(event->mimeData()->urls().front().toLocalFile());
 }
 
 void MainWindow::showCentred() {
@@ -94,6 +137,7 @@ void MainWindow::showAbout() {
 void MainWindow::exitProgram() {
   session_.closeFile();
   if (about_) about_->close();
+  if (details_) details_->close();
   close();
   QCoreApplication::quit();
 }
@@ -127,6 +171,9 @@ void MainWindow::setText(TextBox box, const std::string& text) {
   auto& edit = control<QLineEdit>(box.name);
   edit.setText(QString::fromStdString(text));
   edit.setCursorPosition(0);
+  // A long price is cut off in its box; the tooltip shows it whole.
+  if (std::ranges::any_of(kShops, [box](const Shop* shop) { return shop->priceBox == box; }))
+    edit.setToolTip(edit.text());
 }
 
 std::int16_t MainWindow::chkBaseValue() const { return control<QCheckBox>(chkBase).isChecked() ? 1 : 0; }
@@ -137,6 +184,10 @@ void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
 }
 
 std::string MainWindow::chosenFileName() const { return chosenFileName_.toStdString(); }
+
+void MainWindow::setChosenFileName(const std::string& path) {
+  chosenFileName_ = QString::fromStdString(path);
+}
 
 void MainWindow::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
   dialogs_.message(this, QString::fromStdString(text), QString::fromStdString(title), icon);

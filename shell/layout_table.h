@@ -68,7 +68,7 @@ struct LineSpec {
 };
 
 // What choosing a menu item does.
-enum class MenuCommand { OpensMenu, Open, Exit, About };
+enum class MenuCommand { OpensMenu, Open, Exit, About, Details };
 
 // A menu-bar entry (`menu` empty) or an item of the menu named `menu`. A
 // menu-bar entry with no items of its own is a command.

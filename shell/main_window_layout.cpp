@@ -48,6 +48,7 @@ constexpr std::array kMenus = std::to_array<MenuSpec>({
     {"mnuOpen", "Open", "mnuFile", "Ctrl+O", MenuCommand::Open},
     {"mnuExit", "Exit", "mnuFile", "Ctrl+E", MenuCommand::Exit},
     {"mnuAbout", "About", "", "", MenuCommand::About},
+    {"mnuDetails", "Details", "", "Ctrl+D", MenuCommand::Details},
 });
 }  // namespace
 

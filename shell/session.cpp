@@ -2,7 +2,6 @@
 
 #include "gamedata/error.h"
 #include "gamedata/file_open.h"
-#include "pricing/get_costs.h"
 #include "pricing/plain_item_reset.h"
 #include "pricing/range_hints.h"
 
@@ -22,6 +21,10 @@ void Session::open() {
   run([this] { fileOpen(executable_, window_); });
 }
 
+void Session::openFile(const std::string& path) {
+  run([this, &path] { fileOpenNamed(executable_, window_, path); });
+}
+
 void Session::picked(ListBox list) {
   run([this, list] { listPicked(list, executable_, window_); });
 }
@@ -31,7 +34,7 @@ void Session::normalItemOnlyClicked() {
 }
 
 void Session::getCostsPressed() {
-  run([this] { getCosts(executable_, window_); });
+  run([this] { pressGetCosts(executable_, window_, lastPress_); });
 }
 
 }  // namespace pricewright

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "gamedata/game_executable.h"
+#include "pricing/price_breakdown.h"
 #include "window_interface/window.h"
 
 namespace pricewright {
@@ -15,6 +18,8 @@ public:
 
   // File > Open (or Ctrl+O).
   void open();
+  // File > Open with `path` picked without the dialog: a file named at start or dropped on the window.
+  void openFile(const std::string& path);
   // An entry picked in `list` by the user; a selection set by the program is
   // no event.
   void picked(ListBox list);
@@ -26,12 +31,15 @@ public:
   // File > Exit: the game file is closed before the windows go.
   void closeFile() { executable_.reset(); }
   bool hasOpenFile() const { return executable_.has_value(); }
+  // What the last "Get Costs" did, for the Details window.
+  const PressOutcome& lastPress() const { return lastPress_; }
 
 private:
   template <typename Operation> void run(Operation operation);
 
   Window& window_;
   OpenExecutable executable_;
+  PressOutcome lastPress_;
 };
 
 }  // namespace pricewright

@@ -1,6 +1,8 @@
 // Pricewright for Windows: prices magic items from the game executable's own
-// tables. It takes no command line and keeps no settings.
+// tables. It keeps no settings; a file named on the command line opens at start.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "win32_shell/about_window.h"
 #include "win32_shell/main_window.h"
@@ -8,8 +10,15 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   pricewright::MainWindow::registerClass(instance);
   pricewright::AboutWindow::registerClass(instance);
+  pricewright::DetailsWindow::registerClass(instance);
   pricewright::MainWindow mainWindow;
   mainWindow.showCentred();
+  // "pricewright FILE": opened at start as File > Open would.
+  int count = 0;
+  if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    if (count > 1) mainWindow.openFile(arguments[1]);
+    LocalFree(arguments);
+  }
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

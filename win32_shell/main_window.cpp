@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <shellapi.h>
+
 #include "shell/main_window_layout.h"
 #include "win32_shell/command_ids.h"
 #include "win32_shell/dialogs.h"
@@ -25,6 +27,7 @@ MainWindow::MainWindow() : shortcuts_(buildAccelerators(mainWindowMenus())) {
 
 MainWindow::~MainWindow() {
   about_.reset();
+  details_.reset();
   if (window_) DestroyWindow(window_);
   DestroyAcceleratorTable(shortcuts_);
 }
@@ -47,7 +50,17 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     window_ = window;
     topLevelWindowCreated();
     buildControls(window, mainWindowControls());
+    DragAcceptFiles(window, TRUE);
     return 0;
+  case WM_DROPFILES: {
+    // One dropped file opens as File > Open would.
+    auto* drop = reinterpret_cast<HDROP>(wParam);
+    std::wstring path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+    DragFinish(drop);
+    openFile(path);
+    return 0;
+  }
   case WM_COMMAND:
     if (lParam) {
       controlNotified(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
@@ -57,7 +70,7 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     } else if (LOWORD(wParam) == IDOK && GetFocus() == control(cmdGet)) {
       // The dialog manager turns Enter into IDOK. It presses "Get Costs" only
       // while the button has the focus; Esc (IDCANCEL) does nothing here.
-      session_.getCostsPressed();
+      getCostsPressed();
     }
     return 0;
   case WM_NCDESTROY:
@@ -80,7 +93,7 @@ void MainWindow::controlNotified(HWND notifying, int code) {
   else if (spec.name == chkBase && code == BN_CLICKED)
     session_.normalItemOnlyClicked();
   else if (spec.name == cmdGet && code == BN_CLICKED)
-    session_.getCostsPressed();
+    getCostsPressed();
 }
 
 void MainWindow::run(MenuCommand command) {
@@ -89,8 +102,22 @@ void MainWindow::run(MenuCommand command) {
   case MenuCommand::Open: session_.open(); break;
   case MenuCommand::Exit: exitProgram(); break;
   case MenuCommand::About: showAbout(); break;
+  case MenuCommand::Details: showDetails(); break;
   }
 }
+
+void MainWindow::getCostsPressed() {
+  session_.getCostsPressed();
+  if (details_ && details_->isOpen()) details_->showTexts(detailsText(session_.lastPress()));
+}
+
+void MainWindow::showDetails() {
+  if (!details_ || !details_->isOpen()) details_ = std::make_unique<DetailsWindow>(window_);
+  details_->showTexts(detailsText(session_.lastPress()));
+  details_->bringToFront();
+}
+
+void MainWindow::openFile(const std::wstring& path) { session_.openFile(toUtf8(path)); }
 
 void MainWindow::showAbout() {
   if (about_ && about_->isOpen())
@@ -102,6 +129,7 @@ void MainWindow::showAbout() {
 void MainWindow::exitProgram() {
   session_.closeFile();
   about_.reset();
+  details_.reset();
   DestroyWindow(window_);
 }
 
@@ -148,6 +176,8 @@ void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
 }
 
 std::string MainWindow::chosenFileName() const { return toUtf8(chosenFileName_); }
+
+void MainWindow::setChosenFileName(const std::string& path) { chosenFileName_ = toWide(path); }
 
 void MainWindow::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
   showMessageBox(window_, text, title, icon);

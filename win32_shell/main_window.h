@@ -9,6 +9,7 @@
 #include "shell/layout_table.h"
 #include "shell/session.h"
 #include "win32_shell/about_window.h"
+#include "win32_shell/details_window.h"
 #include "window_interface/window.h"
 
 namespace pricewright {
@@ -29,6 +30,8 @@ public:
   void showCentred();
   // Ctrl+O and Ctrl+E, for the message loop.
   bool translateShortcut(MSG& message) const;
+  // Opens `path` as File > Open would: a file named at start.
+  void openFile(const std::wstring& path);
 
   LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -41,6 +44,7 @@ public:
   std::int16_t chkBaseValue() const override;
   void showFileOpenDialog(const FileDialogSettings& settings) override;
   std::string chosenFileName() const override;
+  void setChosenFileName(const std::string& path) override;
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   std::string decimalSeparator() const override;
 
@@ -49,6 +53,9 @@ private:
   void controlNotified(HWND control, int code);
   // Opens the About window, or brings the open one to the front.
   void showAbout();
+  // Opens the Details window, or brings the open one to the front.
+  void showDetails();
+  void getCostsPressed();
   // Ends the program at once: closes the file and both windows.
   void exitProgram();
   HWND control(std::string_view name) const;
@@ -59,6 +66,7 @@ private:
   std::wstring chosenFileName_;
   // Ownerless, so held here. A closed one is replaced by the next About.
   std::unique_ptr<AboutWindow> about_;
+  std::unique_ptr<DetailsWindow> details_;
 };
 
 }  // namespace pricewright

@@ -45,6 +45,9 @@ public:
   virtual void showFileOpenDialog(const FileDialogSettings& settings) = 0;
   // The full path the dialog holds between uses; empty until the first pick.
   virtual std::string chosenFileName() const = 0;
+  // Makes `path` the chosen file name without the dialog, as a file named on
+  // the command line or dropped on the window.
+  virtual void setChosenFileName(const std::string& path) = 0;
 
   // A modal message box with an OK button; returns when the user closes it.
   virtual void showMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;

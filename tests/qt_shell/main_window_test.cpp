@@ -20,6 +20,7 @@
 #include "gamedata/file_open.h"
 #include "pricing/shops.h"
 #include "qt_shell/widget_builder.h"
+#include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
 #include "tests/support/game_file_fixture.h"
 
@@ -205,4 +206,25 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
+}
+
+// The Details window follows each press of "Get Costs"; Esc closes it; the price boxes show their whole text
+// on hover.
+TEST_F(MainWindowTest, DetailsWindowFollowsEachPressAndEscClosesIt) {
+  QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+  DetailsWindow* details = window.detailsWindow();
+  ASSERT_TRUE(details && QTest::qWaitForWindowActive(details));
+  const auto label = [&](std::string_view name) {
+    return details->findChild<QLabel*>(toQString(name))->text();
+  };
+  EXPECT_TRUE(label(lblNote).startsWith("Pick an item in the main window"));
+  window.openFile(QString::fromStdString(directory.write(tests::exampleFile())));
+  window.setSelectedIndex(cboPrefix, 5);
+  window.setSelectedIndex(cboBase, 2);
+  control<QLineEdit>(txtPreEff.name).setText("25");
+  QTest::mouseClick(&control<QPushButton>(cmdGet), Qt::LeftButton);
+  EXPECT_EQ(label(lblShops).split('\n').front(), "Griswold: value 1,640 is above his limit of 1,500.");
+  EXPECT_EQ(control<QLineEdit>(kGriswold.priceBox.name).toolTip(), "1644.44444444444");
+  QTest::keyClick(details, Qt::Key_Escape);
+  EXPECT_EQ(window.detailsWindow(), nullptr);
 }

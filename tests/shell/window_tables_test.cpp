@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "shell/about_window_layout.h"
+#include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
 
 using namespace pricewright;
@@ -28,8 +29,9 @@ TEST(WindowTables, LayOutBothWindowsAndTheMenusAsDesigned) {
   std::vector<std::string> rows;
   constexpr const char* kKinds[] = {"Label",  "WrappingLabel", "List",   "TextBox",
                                     "Button", "CheckBox",      "Picture"};
-  for (const auto& [window, controls] :
-       {std::pair{&kMainWindow, mainWindowControls()}, {&kAboutWindow, aboutWindowControls()}}) {
+  for (const auto& [window, controls] : {std::pair{&kMainWindow, mainWindowControls()},
+                                         {&kAboutWindow, aboutWindowControls()},
+                                         {&kDetailsWindow, detailsWindowControls()}}) {
     rows.push_back(words({"window", window->name, numbers({window->clientWidth, window->clientHeight}),
                           colour(window->background), window->caption}));
     for (const ControlSpec& c : controls)
@@ -41,7 +43,7 @@ TEST(WindowTables, LayOutBothWindowsAndTheMenusAsDesigned) {
   for (const LineSpec& l : aboutWindowLines())
     rows.push_back(words({"line", l.name, numbers({l.index, l.x1, l.y1, l.x2, l.y2}), colour(l.colour),
                           std::to_string(l.pixelWidth)}));
-  constexpr const char* kCommands[] = {"OpensMenu", "Open", "Exit", "About"};
+  constexpr const char* kCommands[] = {"OpensMenu", "Open", "Exit", "About", "Details"};
   for (const MenuSpec& m : mainWindowMenus())
     rows.push_back(words({"menu", m.name, m.caption, m.menu.empty() ? "-" : m.menu,
                           m.shortcut.empty() ? "-" : m.shortcut, kCommands[static_cast<int>(m.command)]}));

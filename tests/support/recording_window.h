@@ -67,6 +67,7 @@ public:
     if (!dialogAnswers.empty()) dialogAnswers.pop_front();
   }
   std::string chosenFileName() const override { return chosen; }
+  void setChosenFileName(const std::string& path) override { chosen = path; }
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
     record(title + (icon == MessageIcon::Warning ? "!: " : ": ") + text);
   }

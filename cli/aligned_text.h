@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pricewright {
+
+// Rows of cells written as columns padded to their widest cell, for reading at a terminal.
+class AlignedText {
+public:
+  void row(std::vector<std::string> cells) { rows_.push_back(std::move(cells)); }
+  std::string text() const;
+
+private:
+  std::vector<std::vector<std::string>> rows_;
+};
+
+}  // namespace pricewright

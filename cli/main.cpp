@@ -1,0 +1,106 @@
+// pricewright-cli: the game file's tables and item prices for scripts. Exit
+// status 0 on success, 1 for a Get Costs error or a bad option, 2 when the
+// file cannot be opened or read.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "cli/game_tables.h"
+#include "cli/name_match.h"
+#include "cli/option_window.h"
+#include "cli/price_command.h"
+#include "gamedata/error.h"
+#include "gamedata/file_open.h"
+
+namespace {
+constexpr int kBadUse = 1;
+constexpr int kUnreadableFile = 2;
+
+enum class TablesFormat { Text, Json, Csv };
+
+int tables(const std::string& file, TablesFormat format) {
+  const pricewright::GameExecutable executable(file);
+  const pricewright::GameTables contents = pricewright::readGameTables(executable);
+  switch (format) {
+  case TablesFormat::Text: std::cout << pricewright::tablesText(contents); break;
+  case TablesFormat::Json: std::cout << pricewright::tablesJson(contents); break;
+  case TablesFormat::Csv: std::cout << pricewright::tablesCsv(contents); break;
+  }
+  return 0;
+}
+
+int price(const std::string& file, const pricewright::PriceRequest& request, bool json) {
+  pricewright::OpenExecutable executable;
+  pricewright::OptionWindow window;
+  pricewright::fileOpenNamed(executable, window, file);
+  const pricewright::PriceReport report = pricewright::priceItem(executable, window, request);
+  std::cout << (json ? pricewright::priceJson(report) : pricewright::priceText(report));
+  if (report.outcome.error) {
+    std::cerr << report.outcome.error->what() << "\n";
+    return kBadUse;
+  }
+  return 0;
+}
+
+int run(int argc, char** argv) {
+  CLI::App app{"Pricewright: the item tables and shop prices of a Diablo 1.07 game executable.",
+               "pricewright-cli"};
+  app.set_version_flag("--version", "pricewright-cli " PRICEWRIGHT_VERSION);
+  app.require_subcommand(1);
+
+  std::string file;
+  CLI::App& tablesCommand =
+      *app.add_subcommand("tables", "Every record of the four tables and the three limits.");
+  tablesCommand.add_option("FILE", file, "The game executable")->required();
+  bool tablesJson = false;
+  bool tablesCsv = false;
+  CLI::Option* jsonFlag = tablesCommand.add_flag("--json", tablesJson, "Write JSON");
+  tablesCommand.add_flag("--csv", tablesCsv, "Write CSV, a section per table")->excludes(jsonFlag);
+
+  pricewright::PriceRequest request;
+  bool priceJson = false;
+  CLI::App& priceCommand = *app.add_subcommand(
+      "price", "Press Get Costs for an item, as the window would, and add the game's figures.");
+  priceCommand.add_option("FILE", file, "The game executable")->required();
+  priceCommand.add_option("--base", request.base, "Base item: its name (any case) or #N");
+  priceCommand.add_option("--prefix", request.prefix, "Prefix: its name (any case) or #N");
+  priceCommand.add_option("--prefix-value", request.prefixValue,
+                          "The prefix's effect value, '.' for decimals");
+  priceCommand.add_option("--suffix", request.suffix, "Suffix: its name (any case) or #N");
+  priceCommand.add_option("--suffix-value", request.suffixValue,
+                          "The suffix's effect value, '.' for decimals");
+  priceCommand.add_option("--spell", request.spell, "Spell: its name (any case) or #N");
+  priceCommand.add_option("--charges", request.charges, "The spell's charges");
+  priceCommand.add_flag("--normal-only", request.normalItemOnly, "Check \"Normal Item Only\"");
+  priceCommand.add_flag("--json", priceJson, "Write JSON");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? 0 : kBadUse;
+  }
+  try {
+    if (tablesCommand.parsed())
+      return tables(file, tablesJson  ? TablesFormat::Json
+                          : tablesCsv ? TablesFormat::Csv
+                                      : TablesFormat::Text);
+    return price(file, request, priceJson);
+  } catch (const pricewright::UsageError& error) {
+    std::cerr << error.what() << "\n";
+    return kBadUse;
+  } catch (const pricewright::RuntimeError& error) {
+    // Get Costs errors are reported by price(); what is left is opening or reading the file.
+    std::cerr << error.what() << "\n";
+    return kUnreadableFile;
+  }
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (...) {
+    std::cerr << "pricewright-cli: an unexpected failure\n";
+    return kBadUse;
+  }
+}

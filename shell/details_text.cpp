@@ -1,0 +1,181 @@
+#include "shell/details_text.h"
+
+#include <cstdlib>
+
+#include "pricing/number_text.h"
+#include "pricing/shops.h"
+#include "shell/details_window_layout.h"
+
+namespace pricewright {
+
+namespace {
+constexpr std::string_view kDiffers = "differs";
+
+// The table's columns, built a row at a time.
+class Table {
+public:
+  Table(std::string separator, bool gameKnown) : separator_(std::move(separator)), gameKnown_(gameKnown) {}
+
+  // `same` says whether the two figures agree, where their texts alone cannot.
+  void row(std::string_view term, const std::string& boxes, const std::string& game,
+           std::optional<bool> same = std::nullopt) {
+    append(terms_, std::string(term));
+    append(boxes_, boxes);
+    append(game_, game);
+    append(differs_, !gameKnown_ || same.value_or(boxes == game) ? "" : std::string(kDiffers));
+  }
+  std::string number(double value) const { return plainNumberText(value, separator_); }
+  std::string number(const std::optional<double>& value) const { return value ? number(*value) : ""; }
+  std::string number(const std::optional<std::int64_t>& value) const {
+    return value ? number(static_cast<double>(*value)) : "";
+  }
+  bool anyDiffers() const { return differs_.find(kDiffers) != std::string::npos; }
+
+  std::vector<LabelText> labels() const {
+    return {{lblTerms, terms_}, {lblBoxes, boxes_}, {lblGame, game_}, {lblDiffers, differs_}};
+  }
+
+private:
+  static void append(std::string& column, const std::string& line) { column += line + "\n"; }
+
+  std::string separator_;
+  bool gameKnown_;
+  std::string terms_;
+  std::string boxes_;
+  std::string game_;
+  std::string differs_;
+};
+
+std::string multiplierText(const Table& table, std::int64_t multiplier, double term) {
+  return (multiplier < 0 ? "/ " : "x ") + std::to_string(multiplier) + " = " + table.number(term);
+}
+
+std::string percentText(const Table& table, const std::optional<std::int64_t>& cost,
+                        const std::optional<std::int64_t>& percent) {
+  return table.number(cost) + (percent ? " (" + std::to_string(*percent) + "%)" : "");
+}
+
+// A shop's price as its box shows it and as the game asks it; a box that shows
+// no price and a shop that does not carry the kind agree.
+void shopRow(Table& table, std::size_t shop, const std::string& boxText, const GameFigures* game) {
+  const bool boxHasPrice = boxText != "Unavailable" && boxText != "---" && !boxText.empty();
+  const std::optional<std::int64_t> asks = game ? game->shops[shop].asks : std::nullopt;
+  const std::string gameText = !game ? "" : asks ? table.number(asks) : "not carried";
+  table.row(kShops[shop]->name, boxText, !boxHasPrice && game && !asks ? boxText : gameText);
+}
+
+std::string_view kindText(ItemKind kind) {
+  switch (kind) {
+  case ItemKind::Plain: return "plain items";
+  case ItemKind::Magic: return "magic items without a spell";
+  case ItemKind::Spell: return "items with a spell";
+  case ItemKind::Nothing: break;
+  }
+  return "nothing";
+}
+
+// "Wirt: value 70,000 is within his limit of 90,000; he asks 105,000."
+std::string shopLine(std::size_t shop, const PriceBreakdown& breakdown, const GameFigures& game) {
+  const Shop& s = *kShops[shop];
+  const ShopFigures& figures = game.shops[shop];
+  const bool her = &s == &kAdria;
+  std::string line = std::string(s.name) + ": ";
+  if (!figures.asks)
+    return line + (her ? "she" : "he") + " does not sell " + std::string(kindText(breakdown.item.kind)) + ".";
+  const std::string limit = (her ? "her limit of " : "his limit of ") + groupedNumber(figures.limit);
+  if (figures.stocked)
+    line += "value " + groupedNumber(game.value) + " is within " + limit + "; " + (her ? "she" : "he") +
+            " asks " + groupedNumber(*figures.asks) + ".";
+  else
+    line += "value " + groupedNumber(game.value) + " is above " + limit + ".";
+  if (breakdown.boxes.noteShown[shop] == figures.stocked)
+    line += breakdown.boxes.noteShown[shop]
+                ? " Unlike the game, the boxes show \"" + std::string(s.note) + "\"."
+                : " Unlike the game, the boxes show no note for this shop.";
+  return line;
+}
+
+// The rules behind the marked rows, said once each where they apply.
+std::string differencesNote(const PriceBreakdown& breakdown, const GameFigures& game, bool anyDiffers) {
+  if (!anyDiffers) return "The boxes' formula and the game agree on this item.";
+  std::string note = "Where a row is marked, the two differ: the boxes keep fractions, the game counts "
+                     "each affix in whole percent and whole numbers.";
+  if (breakdown.item.spell)
+    note += " For a spell the boxes multiply the charges by the prefix's multiplier and leave the suffix "
+            "out; the game adds the charges to the base value before the multipliers of both affixes.";
+  if (game.multiplierSum < 0) note += " A negative multiplier divides the base value, toward zero.";
+  if ((breakdown.item.prefix || breakdown.item.suffix) && game.value == 1)
+    note += " The game raises a value of 0 or less to 1.";
+  if (breakdown.item.kind == ItemKind::Magic)
+    note += " The boxes judge Wirt by his price after the mark-up, the game by the value before it.";
+  return note;
+}
+
+std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown) {
+  const GameFigures* game = breakdown.game.figures ? &*breakdown.game.figures : nullptr;
+  Table table(breakdown.separator, game != nullptr);
+  const BoxTerms& boxes = breakdown.boxes;
+  const auto gameNumber = [&](auto member) { return game ? table.number(std::optional(game->*member)) : ""; };
+  const ItemRecords& item = breakdown.item;
+  table.row("Base price", table.number(static_cast<double>(item.basePrice.value_or(0))),
+            game ? table.number(static_cast<double>(item.basePrice.value_or(0))) : "");
+  if (item.spell) {
+    table.row("Charges", table.number(boxes.chargesTerm), gameNumber(&GameFigures::chargesTerm));
+    table.row("Base value", table.number(static_cast<double>(item.basePrice.value_or(0))),
+              gameNumber(&GameFigures::baseValue));
+  }
+  if (item.prefix)
+    table.row("Prefix cost", table.number(boxes.prefixShare),
+              game ? percentText(table, game->prefixCost, game->prefixPercent) : "",
+              game && table.number(boxes.prefixShare) == table.number(game->prefixCost));
+  if (item.suffix)
+    table.row("Suffix cost", item.spell ? "left out" : table.number(boxes.suffixShare),
+              game ? percentText(table, game->suffixCost, game->suffixPercent) : "",
+              game && table.number(boxes.suffixShare) == table.number(game->suffixCost));
+  if (item.prefix || item.suffix || item.spell)
+    table.row("Multiplier", multiplierText(table, boxes.multiplier, boxes.baseTerm),
+              game && (item.prefix || item.suffix)
+                  ? multiplierText(table, game->multiplierSum, static_cast<double>(game->baseTerm))
+              : game ? "none"
+                     : "");
+  table.row("Price / value", table.number(boxes.price), gameNumber(&GameFigures::value));
+  for (std::size_t shop = 0; shop < kShops.size(); ++shop)
+    shopRow(table, shop, breakdown.boxTexts[shop], game);
+  table.row("Buy-back", "", gameNumber(&GameFigures::buyBack));
+
+  std::vector<LabelText> labels = table.labels();
+  std::string shops;
+  if (game)
+    for (std::size_t shop = 0; shop < kShops.size(); ++shop)
+      shops += (shops.empty() ? "" : "\n") + shopLine(shop, breakdown, *game);
+  labels.push_back({lblShops, shops});
+  labels.push_back(
+      {lblNote, game ? differencesNote(breakdown, *game, table.anyDiffers()) : breakdown.game.unavailable});
+  return labels;
+}
+
+std::vector<LabelText> noteOnly(std::string note) {
+  return {{lblTerms, ""},   {lblBoxes, ""}, {lblGame, ""},
+          {lblDiffers, ""}, {lblShops, ""}, {lblNote, std::move(note)}};
+}
+}  // namespace
+
+std::string groupedNumber(std::int64_t value) {
+  std::string digits =
+      std::to_string(value < 0 ? -static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
+  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<std::size_t>(at), ",");
+  return (value < 0 ? "-" : "") + digits;
+}
+
+std::vector<LabelText> detailsText(const PressOutcome& outcome) {
+  if (!outcome.pressed)
+    return noteOnly("Pick an item in the main window and press \"Get Costs\": this window then shows how "
+                    "its price is made up, by the boxes' formula and by the game's own rules.");
+  if (outcome.fileNotLoaded)
+    return noteOnly("\"Get Costs\" stopped: File Not Loaded!! Open the game executable with File > Open.");
+  if (outcome.error) return noteOnly("\"Get Costs\" stopped. " + std::string(outcome.error->what()));
+  return breakdownText(*outcome.breakdown);
+}
+
+}  // namespace pricewright

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "shell/layout_table.h"
+
+namespace pricewright {
+
+// The Details window, frmDetails: the terms of the last price in columns (the
+// term, the boxes' figure, the game's, and a mark where they differ), then a
+// line per shop and a closing note. Close, Enter and Esc close it.
+extern const WindowSpec kDetailsWindow;
+std::span<const ControlSpec> detailsWindowControls();
+
+// The labels the texts go into, one line per row of the table.
+inline constexpr std::string_view lblTerms = "lblTerms";
+inline constexpr std::string_view lblBoxes = "lblBoxes";
+inline constexpr std::string_view lblGame = "lblGame";
+inline constexpr std::string_view lblDiffers = "lblDiffers";
+inline constexpr std::string_view lblShops = "lblShops";
+inline constexpr std::string_view lblNote = "lblNote";
+inline constexpr std::string_view cmdClose = "cmdClose";
+
+}  // namespace pricewright
