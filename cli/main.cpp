@@ -11,6 +11,7 @@
 #include "cli/price_command.h"
 #include "gamedata/error.h"
 #include "gamedata/file_open.h"
+#include "pricewright_version.h"
 
 namespace {
 constexpr int kBadUse = 1;

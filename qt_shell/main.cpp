@@ -2,6 +2,7 @@
 // keeps no settings; a file named on the command line opens at start.
 #include <QApplication>
 
+#include "pricewright_version.h"
 #include "qt_shell/application_icon.h"
 #include "qt_shell/dialogs.h"
 #include "qt_shell/main_window.h"
@@ -9,6 +10,7 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Pricewright");
+  QApplication::setApplicationVersion(PRICEWRIGHT_VERSION);
   QApplication::setWindowIcon(pricewright::applicationIcon());
 
   pricewright::ModalDialogs dialogs;

@@ -85,14 +85,14 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void MainWindow::controlNotified(HWND notifying, int code) {
   const auto row = static_cast<std::size_t>(GetDlgCtrlID(notifying) - kFirstControlId);
   if (row >= mainWindowControls().size()) return;
-  const ControlSpec& spec = mainWindowControls()[row];
+  const ControlSpec& entry = mainWindowControls()[row];
   // Picks by mouse or keyboard only: a selection set by the program sends no
   // CBN_SELCHANGE and so runs nothing.
-  if (spec.kind == ControlKind::List && code == CBN_SELCHANGE)
-    session_.picked(ListBox{spec.name});
-  else if (spec.name == chkBase && code == BN_CLICKED)
+  if (entry.kind == ControlKind::List && code == CBN_SELCHANGE)
+    session_.picked(ListBox{entry.name});
+  else if (entry.name == chkBase && code == BN_CLICKED)
     session_.normalItemOnlyClicked();
-  else if (spec.name == cmdGet && code == BN_CLICKED)
+  else if (entry.name == cmdGet && code == BN_CLICKED)
     getCostsPressed();
 }
 

@@ -103,11 +103,11 @@ std::optional<LRESULT> controlColours(HWND parent, std::span<const ControlSpec> 
   const int row = GetDlgCtrlID(control) - kFirstControlId;
   if (GetParent(control) != parent || row < 0 || row >= static_cast<int>(controls.size()))
     return std::nullopt;
-  const ControlSpec& spec = controls[static_cast<std::size_t>(row)];
-  if (!spec.background) return std::nullopt;
-  if (spec.foreground) SetTextColor(dc, colourRef(*spec.foreground));
-  SetBkColor(dc, colourRef(*spec.background));
-  return reinterpret_cast<LRESULT>(solidBrush(*spec.background));
+  const ControlSpec& entry = controls[static_cast<std::size_t>(row)];
+  if (!entry.background) return std::nullopt;
+  if (entry.foreground) SetTextColor(dc, colourRef(*entry.foreground));
+  SetBkColor(dc, colourRef(*entry.background));
+  return reinterpret_cast<LRESULT>(solidBrush(*entry.background));
 }
 
 }  // namespace
@@ -175,15 +175,15 @@ void buildControls(HWND parent, std::span<const ControlSpec> controls) {
   for (std::size_t row = 0; row < controls.size(); ++row) inTabOrder[row] = row;
   std::ranges::stable_sort(inTabOrder, {}, [&](std::size_t row) { return controls[row].tabIndex; });
   for (const std::size_t row : inTabOrder) {
-    const ControlSpec& spec = controls[row];
-    const ControlClass kind = controlClass(spec.kind);
+    const ControlSpec& entry = controls[row];
+    const ControlClass kind = controlClass(entry.kind);
     HWND control = CreateWindowExW(
-        kind.exStyle, kind.name, toWide(spec.caption).c_str(), kind.style | WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row))), instance(), nullptr);
-    if (!control) throw std::runtime_error("cannot create " + std::string(spec.name));
+        kind.exStyle, kind.name, toWide(entry.caption).c_str(), kind.style | WS_CHILD | WS_VISIBLE, 0, 0, 0,
+        0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row))), instance(), nullptr);
+    if (!control) throw std::runtime_error("cannot create " + std::string(entry.name));
     // Visual styles draw a check box's caption in the theme's colour, not the
     // one WM_CTLCOLORSTATIC gives, so a coloured one is drawn the classic way.
-    if (spec.foreground && spec.kind == ControlKind::CheckBox) SetWindowTheme(control, L"", L"");
+    if (entry.foreground && entry.kind == ControlKind::CheckBox) SetWindowTheme(control, L"", L"");
   }
   placeControls(parent, controls);
 }
@@ -197,19 +197,19 @@ HWND controlNamed(HWND parent, std::span<const ControlSpec> controls, std::strin
 void placeControls(HWND parent, std::span<const ControlSpec> controls) {
   const UINT dpi = GetDpiForWindow(parent);
   for (std::size_t row = 0; row < controls.size(); ++row) {
-    const ControlSpec& spec = controls[row];
+    const ControlSpec& entry = controls[row];
     HWND control = GetDlgItem(parent, controlId(row));
-    const int width = scaled(spec.width, dpi);
-    const int height = scaled(spec.height, dpi);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(spec.weight, dpi)), FALSE);
-    if (spec.kind == ControlKind::Picture)
+    const int width = scaled(entry.width, dpi);
+    const int height = scaled(entry.height, dpi);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(entry.weight, dpi)), FALSE);
+    if (entry.kind == ControlKind::Picture)
       SendMessageW(control, STM_SETICON,
                    reinterpret_cast<WPARAM>(
                        LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, width, height, 0)),
                    0);
-    const int dropped = spec.kind == ControlKind::List ? scaled(kDroppedListTwips, dpi) : 0;
-    MoveWindow(control, scaled(spec.left, dpi), scaled(spec.top, dpi), width, height + dropped, TRUE);
-    if (spec.kind == ControlKind::List) fitListHeight(control, height);
+    const int dropped = entry.kind == ControlKind::List ? scaled(kDroppedListTwips, dpi) : 0;
+    MoveWindow(control, scaled(entry.left, dpi), scaled(entry.top, dpi), width, height + dropped, TRUE);
+    if (entry.kind == ControlKind::List) fitListHeight(control, height);
   }
 }
 
