@@ -5,6 +5,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "tests/support/case_table.h"
 #include "tests/support/game_file_fixture.h"
 
 using namespace pricewright;
@@ -39,18 +40,15 @@ TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
   file.setName(kSuffixTable, 7, "of the Fox", 16'001);
   directory.write(file, "game.exe");
   const std::string folder = directory.file("").string();
-  std::ifstream cases(PRICEWRIGHT_TEST_DATA "/cli/cli.txt");
-  ASSERT_TRUE(cases.is_open());
-  for (std::string line; std::getline(cases, line);) {
-    if (line.starts_with('#')) continue;
-    const std::size_t arrow = line.find(" => ");
-    const Finished result = run(line.substr(0, arrow), folder);
-    const std::string expected = line.substr(arrow + 6);
-    EXPECT_EQ(result.status, std::stoi(line.substr(arrow + 4, 1))) << line << "\n" << result.errors;
-    if (expected.starts_with('{'))
-      EXPECT_EQ(nlohmann::ordered_json::parse(result.output, nullptr, false).dump(), expected) << line;
-    else
-      EXPECT_NE((result.output + result.errors).find(expected), std::string::npos) << line << "\n"
-                                                                                   << result.output;
-  }
+  tests::forEachCase(
+      "cli/cli.txt", [&](const std::string& arguments, const std::string& answer, const std::string& line) {
+        const Finished result = run(arguments, folder);
+        const std::string expected = answer.substr(2);
+        EXPECT_EQ(result.status, std::stoi(answer.substr(0, 1))) << line << "\n" << result.errors;
+        if (expected.starts_with('{'))
+          EXPECT_EQ(nlohmann::ordered_json::parse(result.output, nullptr, false).dump(), expected) << line;
+        else
+          EXPECT_NE((result.output + result.errors).find(expected), std::string::npos) << line << "\n"
+                                                                                       << result.output;
+      });
 }

@@ -2,34 +2,31 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include "tests/support/case_table.h"
 
 using namespace pricewright;
 
 namespace {
 std::string text(const std::optional<std::int64_t>& number) { return number ? std::to_string(*number) : "-"; }
 
-// Builds the item that `line` describes (see the case table) and sums up its game figures.
-std::string figures(const std::string& line) {
+// Builds the item that `input` describes (see the case table) and sums up its game figures.
+std::string figures(const std::string& input) {
   ItemRecords item;
   std::array<std::int32_t, 3> limits{1'000'000, 1'000'000, 1'000'000};
-  std::istringstream clauses(line);
-  for (std::string clause, word; std::getline(clauses, clause, ';');) {
-    std::istringstream in(clause);
-    std::vector<double> n;
-    in >> word;
-    for (double number = 0; in >> number;) n.push_back(number);
-    const auto whole = [&](std::size_t i) { return static_cast<std::int32_t>(n[i]); };
-    const auto affix = [&] {
-      return PickedAffix{word, {whole(0), whole(1), whole(2), whole(3), whole(4)}, n[5]};
+  for (const tests::Clause& c : tests::clauses(input)) {
+    const auto affix = [&](std::string_view which) {
+      return PickedAffix{
+          which, {c.whole(0), c.whole(1), c.whole(2), c.whole(3), c.whole(4)}, c.numbers.at(5)};
     };
-    if (word == "normal") item.kind = ItemKind::Plain;
-    if (word == "base") item.basePrice = whole(0);
-    if (word == "limits") limits = {whole(0), whole(1), whole(2)};
-    if (word == "prefix") item.prefix = affix();
-    if (word == "suffix") item.suffix = affix();
-    if (word == "spell") item.spell = SpellRecord{whole(0), whole(1), whole(2)}, item.charges = n[3];
+    if (c.word == "normal") item.kind = ItemKind::Plain;
+    if (c.word == "base") item.basePrice = c.whole(0);
+    if (c.word == "limits") limits = {c.whole(0), c.whole(1), c.whole(2)};
+    if (c.word == "prefix") item.prefix = affix("prefix");
+    if (c.word == "suffix") item.suffix = affix("suffix");
+    if (c.word == "spell") {
+      item.spell = SpellRecord{c.whole(0), c.whole(1), c.whole(2)};
+      item.charges = c.numbers.at(3);
+    }
   }
   if (item.prefix || item.suffix) item.kind = ItemKind::Magic;
   if (item.spell) item.kind = ItemKind::Spell;
@@ -48,11 +45,8 @@ std::string figures(const std::string& line) {
 }  // namespace
 
 TEST(GameFigures, PriceEachItemAsTheGameDoesOrSayWhyItNeverWould) {
-  std::ifstream cases(PRICEWRIGHT_TEST_DATA "/pricing/game_figures.txt");
-  ASSERT_TRUE(cases.is_open());
-  for (std::string line; std::getline(cases, line);) {
-    if (line.starts_with('#')) continue;
-    const std::size_t arrow = line.find(" => ");
-    EXPECT_EQ(figures(line.substr(0, arrow)), line.substr(arrow + 4)) << line;
-  }
+  tests::forEachCase("pricing/game_figures.txt",
+                     [](const std::string& input, const std::string& expected, const std::string& line) {
+                       EXPECT_EQ(figures(input), expected) << line;
+                     });
 }
