@@ -36,7 +36,7 @@ TEST(GameFileLayout, PutsEveryValueAtItsGoldenPosition) {
         return fieldPosition(named(kTables, kind), named(fields, key), static_cast<ListIndex>(record));
       });
       std::erase(got, ' ');
-      EXPECT_EQ(key + "=" + got, entry) << line;
+      EXPECT_EQ(got, entry.substr(key.size() + 1)) << entry << " in " << line;
     }
   }
 }
