@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include <commctrl.h>
 #include <shellapi.h>
 
+#include "pricing/shops.h"
 #include "shell/main_window_layout.h"
 #include "win32_shell/command_ids.h"
 #include "win32_shell/dialogs.h"
@@ -50,7 +52,17 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     window_ = window;
     topLevelWindowCreated();
     buildControls(window, mainWindowControls());
+    addPriceTooltips();
     DragAcceptFiles(window, TRUE);
+    return 0;
+  case WM_NOTIFY:
+    if (auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam); tip->hdr.code == TTN_GETDISPINFOW) {
+      HWND box = reinterpret_cast<HWND>(tip->hdr.idFrom);
+      tooltipText_.assign(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+      tooltipText_.resize(static_cast<std::size_t>(
+          GetWindowTextW(box, tooltipText_.data(), static_cast<int>(tooltipText_.size()))));
+      tip->lpszText = tooltipText_.data();
+    }
     return 0;
   case WM_DROPFILES: {
     // One dropped file opens as File > Open would.
@@ -131,6 +143,24 @@ void MainWindow::exitProgram() {
   about_.reset();
   details_.reset();
   DestroyWindow(window_);
+}
+
+void MainWindow::addPriceTooltips() {
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
+  HWND tips =
+      CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, nullptr, nullptr);
+  for (const Shop* shop : kShops) {
+    // The text is asked for when the tip shows (TTN_GETDISPINFOW), so it is always the box's own.
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control(shop->priceBox.name));
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 HWND MainWindow::control(std::string_view name) const {

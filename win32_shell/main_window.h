@@ -59,11 +59,14 @@ private:
   // Ends the program at once: closes the file and both windows.
   void exitProgram();
   HWND control(std::string_view name) const;
+  // A long price is cut off in its box; its tooltip shows it whole.
+  void addPriceTooltips();
 
   HWND window_ = nullptr;
   HACCEL shortcuts_ = nullptr;
   Session session_{*this};
   std::wstring chosenFileName_;
+  std::wstring tooltipText_;  // the text a price box's tooltip shows now
   // Ownerless, so held here. A closed one is replaced by the next About.
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<DetailsWindow> details_;

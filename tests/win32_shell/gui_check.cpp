@@ -5,6 +5,7 @@
 // answers the note. Usage: gui_check PRICEWRIGHT_EXE [SECONDS_TO_LINGER]
 #include <windows.h>
 
+#include <commctrl.h>
 #include <dlgs.h>
 
 #include <chrono>
@@ -145,6 +146,11 @@ int wmain(int argc, wchar_t** argv) {
                              text(control(main, kWirt.priceBox.name)) + " " +
                              text(control(main, kAdria.priceBox.name));
   check(prices == "1644.44444444444 2466.66666666667 ---", "prices " + prices);
+  HWND tips = nullptr;
+  while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) &&
+         GetWindow(tips, GW_OWNER) != main) {
+  }
+  check(tips && SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == 3, "a tooltip on each price box");
   std::fflush(stdout);
 
   if (argc > 2) std::this_thread::sleep_for(std::chrono::seconds(std::stoi(toUtf8(argv[2]))));
