@@ -1,5 +1,5 @@
 // Drives the real windows like a player would: opens a synthetic game file,
-// prices an item and saves pictures of the main window and the About window
+// prices an item and saves pictures of the main window, the About window and the Details window
 // into the folder given. Run under a display (scripts/screenshot uses Xvfb).
 #include <QAction>
 #include <QApplication>
@@ -101,5 +101,9 @@ int main(int argc, char** argv) {
   window.showAbout();
   if (!QTest::qWaitForWindowExposed(window.aboutWindow())) return 1;
   if (!save(*window.aboutWindow(), folder + "/about-window.png")) return 1;
+
+  window.showDetails();
+  if (!QTest::qWaitForWindowExposed(window.detailsWindow())) return 1;
+  if (!save(*window.detailsWindow(), folder + "/details-window.png")) return 1;
   return 0;
 }

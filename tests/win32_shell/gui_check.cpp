@@ -15,6 +15,7 @@
 
 #include "gamedata/file_open.h"
 #include "pricing/shops.h"
+#include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
 #include "tests/support/game_file_fixture.h"
 #include "win32_shell/command_ids.h"
@@ -151,9 +152,18 @@ int wmain(int argc, wchar_t** argv) {
          GetWindow(tips, GW_OWNER) != main) {
   }
   check(tips && SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == 3, "a tooltip on each price box");
+  // Lingering lets scripts/screenshot take the main window alone, then with the Details window.
+  const auto linger = [&] {
+    std::fflush(stdout);
+    if (argc > 2) std::this_thread::sleep_for(std::chrono::seconds(std::stoi(toUtf8(argv[2]))));
+  };
+  linger();
+  command(main, MenuCommand::Details);
+  check(topLevel(std::string(kDetailsWindow.name), std::string(kDetailsWindow.caption)) != nullptr,
+        "details window shown");
+  linger();
   std::fflush(stdout);
 
-  if (argc > 2) std::this_thread::sleep_for(std::chrono::seconds(std::stoi(toUtf8(argv[2]))));
   command(main, MenuCommand::Exit);
   DWORD exitCode = 1;
   check(WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0 &&
