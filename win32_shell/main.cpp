@@ -4,13 +4,13 @@
 
 #include <shellapi.h>
 
-#include "win32_shell/about_window.h"
 #include "win32_shell/main_window.h"
+#include "win32_shell/side_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   pricewright::MainWindow::registerClass(instance);
-  pricewright::AboutWindow::registerClass(instance);
-  pricewright::DetailsWindow::registerClass(instance);
+  pricewright::SideWindow::registerClass(pricewright::aboutSideWindow(), instance);
+  pricewright::SideWindow::registerClass(pricewright::detailsSideWindow(), instance);
   pricewright::MainWindow mainWindow;
   mainWindow.showCentred();
   // "pricewright FILE": opened at start as File > Open would.

@@ -123,20 +123,21 @@ void MainWindow::getCostsPressed() {
   if (details_ && details_->isOpen()) details_->showTexts(detailsText(session_.lastPress()));
 }
 
+void MainWindow::showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout) {
+  if (side && side->isOpen())
+    side->bringToFront();
+  else
+    side = std::make_unique<SideWindow>(layout, window_);
+}
+
 void MainWindow::showDetails() {
-  if (!details_ || !details_->isOpen()) details_ = std::make_unique<DetailsWindow>(window_);
+  showSide(details_, detailsSideWindow());
   details_->showTexts(detailsText(session_.lastPress()));
-  details_->bringToFront();
 }
 
 void MainWindow::openFile(const std::wstring& path) { session_.openFile(toUtf8(path)); }
 
-void MainWindow::showAbout() {
-  if (about_ && about_->isOpen())
-    about_->bringToFront();
-  else
-    about_ = std::make_unique<AboutWindow>(window_);
-}
+void MainWindow::showAbout() { showSide(about_, aboutSideWindow()); }
 
 void MainWindow::exitProgram() {
   session_.closeFile();

@@ -8,8 +8,7 @@
 
 #include "shell/layout_table.h"
 #include "shell/session.h"
-#include "win32_shell/about_window.h"
-#include "win32_shell/details_window.h"
+#include "win32_shell/side_window.h"
 #include "window_interface/window.h"
 
 namespace pricewright {
@@ -51,6 +50,8 @@ public:
 private:
   void run(MenuCommand command);
   void controlNotified(HWND control, int code);
+  // Opens the side window `side` holds, or brings the open one to the front.
+  void showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout);
   // Opens the About window, or brings the open one to the front.
   void showAbout();
   // Opens the Details window, or brings the open one to the front.
@@ -67,9 +68,9 @@ private:
   Session session_{*this};
   std::wstring chosenFileName_;
   std::wstring tooltipText_;  // the text a price box's tooltip shows now
-  // Ownerless, so held here. A closed one is replaced by the next About.
-  std::unique_ptr<AboutWindow> about_;
-  std::unique_ptr<DetailsWindow> details_;
+  // Ownerless, so held here. A closed one is replaced by the next About or Details.
+  std::unique_ptr<SideWindow> about_;
+  std::unique_ptr<SideWindow> details_;
 };
 
 }  // namespace pricewright

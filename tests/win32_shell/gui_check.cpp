@@ -15,6 +15,7 @@
 
 #include "gamedata/file_open.h"
 #include "pricing/shops.h"
+#include "shell/about_window_layout.h"
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
 #include "tests/support/game_file_fixture.h"
@@ -158,6 +159,10 @@ int wmain(int argc, wchar_t** argv) {
     if (argc > 2) std::this_thread::sleep_for(std::chrono::seconds(std::stoi(toUtf8(argv[2]))));
   };
   linger();
+  command(main, MenuCommand::About);
+  HWND about = topLevel(std::string(kAboutWindow.name), std::string(kAboutWindow.caption));
+  PostMessageW(about, WM_COMMAND, IDCANCEL, 0);  // as Esc does
+  check(about && waitFor([&] { return !IsWindow(about); }), "About window shown, then closed by Esc");
   command(main, MenuCommand::Details);
   check(topLevel(std::string(kDetailsWindow.name), std::string(kDetailsWindow.caption)) != nullptr,
         "details window shown");
