@@ -1,5 +1,6 @@
 #include "pricing/get_costs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -75,8 +76,8 @@ double baseTerm(std::int32_t multiplier, std::int32_t basePrice, std::string_vie
 // value starts at 0 and nothing outlives the press.
 class CostCalculation {
 public:
-  CostCalculation(const GameExecutable& executable, Window& window)
-      : executable_(executable), window_(window), separator_(window.decimalSeparator()) {}
+  CostCalculation(const GameExecutable& executable, Window& window, BoxTerms& terms)
+      : executable_(executable), window_(window), separator_(window.decimalSeparator()), terms_(terms) {}
 
   void run() {
     if (window_.chkBaseValue() == 1) baseStep();
@@ -102,7 +103,10 @@ private:
   void show(const Shop& shop, std::string_view text) { window_.setText(shop.priceBox, std::string(text)); }
   std::string plain(double value) const { return plainNumberText(value, separator_); }
 
-  void note(const Shop& shop) { window_.showMessage(std::string(shop.note), "Note", MessageIcon::None); }
+  void note(const Shop& shop) {
+    terms_.noteShown[static_cast<std::size_t>(std::ranges::find(kShops, &shop) - kShops.begin())] = true;
+    window_.showMessage(std::string(shop.note), "Note", MessageIcon::None);
+  }
 
   void baseStep() {
     const ListIndex b = window_.selectedIndex(cboBase);
@@ -114,6 +118,7 @@ private:
     }
     show(kGriswold, plain(basePrice));
     show(kWirt, kUnavailable);
+    terms_.price = basePrice;
   }
 
   void affixStep(const AffixInputs& inputs, Affix& affix, ListIndex index) {
@@ -135,6 +140,7 @@ private:
     affix.share = effectRange == 0
                       ? 0
                       : checked((typedValue - affix.effectMin) / effectRange * costRange, inputs.shareName);
+    (&affix == &prefix_ ? terms_.prefixShare : terms_.suffixShare) = affix.costMin + affix.share;
     writeAffixPrice();
   }
 
@@ -145,6 +151,9 @@ private:
     const std::int32_t costMinSum = fixedSum(prefix_.costMin, suffix_.costMin, "The sum of the CostMins");
     const double base = baseTerm(multiplierSum, basePrice_.value_or(0), "The base item's part of the price");
     price_ = checked(costMinSum + prefix_.share + suffix_.share + base, "The price");
+    terms_.multiplier = multiplierSum;
+    terms_.baseTerm = base;
+    terms_.price = price_;
     show(kGriswold, plain(price_));
     show(kWirt, plain(checked(price_ * 1.5, "Wirt's price")));
     show(kAdria, kNotSoldHere);
@@ -175,6 +184,11 @@ private:
     const double chargeCount = numberFromText(charges, separator_, kChargesBoxName);
     price_ = checked(prefix_.costMin + prefix_.share + base + chargeUnit * chargeCount * multiplier,
                      "The spell price");
+    terms_.multiplier = multiplier;
+    terms_.baseTerm = base;
+    terms_.chargesTerm = chargeUnit * chargeCount * multiplier;
+    terms_.suffixShare.reset();
+    terms_.price = price_;
     show(kGriswold, kUnavailable);
     show(kWirt, kUnavailable);
     show(kAdria, plain(price_));
@@ -188,17 +202,19 @@ private:
   Affix prefix_;
   Affix suffix_;
   double price_ = 0;  // an empty price counts as 0
+  BoxTerms& terms_;
 };
 }  // namespace
 
-void getCosts(const OpenExecutable& executable, Window& window) {
+void getCosts(const OpenExecutable& executable, Window& window, BoxTerms* terms) {
   // An open executable, not the dialog's file name: a failed open leaves the name behind.
   if (!executable) {
     window.showMessage("File Not Loaded!!", "Error", MessageIcon::Warning);
     return;
   }
   executable->checkStillInPlace();
-  CostCalculation(*executable, window).run();
+  BoxTerms unused;
+  CostCalculation(*executable, window, terms ? *terms : unused).run();
 }
 
 }  // namespace pricewright

@@ -45,50 +45,9 @@ ItemRecords readItem(const GameExecutable& executable, const Window& window, con
   return item;
 }
 
-// The boxes' line through the affix's range, not held to it.
-double boxShare(const PickedAffix& affix) {
-  const AffixRecord& r = affix.record;
-  const double effectRange = static_cast<double>(r.effectMax) - r.effectMin;
-  const double share = effectRange == 0 ? 0
-                                        : (affix.value - r.effectMin) / effectRange *
-                                              (static_cast<double>(r.costMax) - r.costMin);
-  return r.costMin + share;
-}
-
-double boxBaseTerm(std::int32_t multiplier, std::int32_t basePrice) {
-  return multiplier >= 0 ? static_cast<double>(multiplier) * basePrice
-                         : static_cast<double>(basePrice) / multiplier;
-}
-
-BoxTerms boxTerms(const ItemRecords& item, const std::array<std::int32_t, 3>& limits) {
-  BoxTerms boxes;
-  const std::int32_t basePrice = item.basePrice.value_or(0);
-  double affixPrice = 0;  // what the Griswold and Wirt notes judge; none counts as 0
-  if (item.prefix || item.suffix) {
-    boxes.multiplier = (item.prefix ? item.prefix->record.priceMultiplier : 0) +
-                       (item.suffix ? item.suffix->record.priceMultiplier : 0);
-    boxes.baseTerm = boxBaseTerm(boxes.multiplier, basePrice);
-    if (item.prefix) boxes.prefixShare = boxShare(*item.prefix);
-    if (item.suffix) boxes.suffixShare = boxShare(*item.suffix);
-    affixPrice = boxes.baseTerm + boxes.prefixShare.value_or(0) + boxes.suffixShare.value_or(0);
-  }
-  boxes.price = item.kind == ItemKind::Plain ? basePrice : affixPrice;
-  boxes.noteShown[0] = affixPrice > limits[0];
-  boxes.noteShown[1] = affixPrice * 3 / 2 > limits[1];
-  double adriaPrice = affixPrice;
-  if (item.spell) {
-    boxes.multiplier = item.prefix ? item.prefix->record.priceMultiplier : 1;
-    boxes.baseTerm = boxBaseTerm(boxes.multiplier, basePrice);
-    boxes.suffixShare.reset();
-    boxes.chargesTerm = item.spell->chargeValue / 5.0 * item.charges * boxes.multiplier;
-    boxes.price = adriaPrice = boxes.prefixShare.value_or(0) + boxes.baseTerm + *boxes.chargesTerm;
-  }
-  boxes.noteShown[2] = adriaPrice > limits[2];
-  return boxes;
-}
-
-PriceBreakdown breakdownOf(const GameExecutable& executable, const Window& window) {
+PriceBreakdown breakdownOf(const GameExecutable& executable, const Window& window, const BoxTerms& boxes) {
   PriceBreakdown breakdown;
+  breakdown.boxes = boxes;
   breakdown.separator = window.decimalSeparator();
   std::array<std::int32_t, 3> limits{};
   for (std::size_t shop = 0; shop < kShops.size(); ++shop) {
@@ -102,7 +61,6 @@ PriceBreakdown breakdownOf(const GameExecutable& executable, const Window& windo
     breakdown.game.unavailable = "The game's figures could not be worked out. " + std::string(error.what());
     return breakdown;
   }
-  breakdown.boxes = boxTerms(breakdown.item, limits);
   breakdown.game = gameFigures(breakdown.item, limits, breakdown.separator);
   return breakdown;
 }
@@ -113,8 +71,9 @@ void pressGetCosts(const OpenExecutable& executable, Window& window, PressOutcom
   outcome.pressed = true;
   outcome.fileNotLoaded = !executable;
   try {
-    getCosts(executable, window);
-    if (executable) outcome.breakdown = breakdownOf(*executable, window);
+    BoxTerms boxes;
+    getCosts(executable, window, &boxes);
+    if (executable) outcome.breakdown = breakdownOf(*executable, window, boxes);
   } catch (const RuntimeError& error) {
     outcome.error = error;
     throw;

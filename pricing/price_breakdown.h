@@ -7,21 +7,10 @@
 #include "gamedata/error.h"
 #include "gamedata/game_executable.h"
 #include "pricing/game_figures.h"
+#include "pricing/get_costs.h"
 #include "window_interface/window.h"
 
 namespace pricewright {
-
-// The terms of the price as the boxes' formula makes them: fractions kept, the
-// spell priced with the prefix's multiplier alone and the suffix left out.
-struct BoxTerms {
-  std::int32_t multiplier = 0;
-  double baseTerm = 0;
-  std::optional<double> prefixShare;  // CostMin plus the interpolated share
-  std::optional<double> suffixShare;  // none for a spell, which leaves the suffix out
-  std::optional<double> chargesTerm;
-  double price = 0;
-  std::array<bool, 3> noteShown{};  // the "Item Not Found" notes, in the order of kShops
-};
 
 // One press explained: what the window shows, how the boxes got there, and the game's figures.
 struct PriceBreakdown {
