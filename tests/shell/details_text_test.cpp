@@ -12,12 +12,12 @@ namespace {
 // describes ("nothing pressed": before any press), a label at a time, lines
 // separated by '/'.
 std::string details(const std::string& item) {
+  tests::TemporaryDirectory directory;  // outlives the session, which keeps the file open
   tests::GameFileFixture file;
   tests::RecordingWindow window;
   Session session(window);
   if (item != "nothing pressed") {
     tests::describeItem(item, file, window);
-    tests::TemporaryDirectory directory;
     window.dialogAnswers.emplace_back(directory.write(file));
     const auto selection = window.selection;  // a load clears the lists' selections
     session.open();
