@@ -21,6 +21,7 @@ std::string details(const std::string& item) {
     window.dialogAnswers.emplace_back(directory.write(file));
     const auto selection = window.selection;  // a load clears the lists' selections
     session.open();
+    // cppcheck-suppress unreadVariable ; the session reads it through the window
     window.selection = selection;
     session.getCostsPressed();
   }
