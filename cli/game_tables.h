@@ -7,22 +7,16 @@
 #include <string_view>
 #include <vector>
 
-#include "gamedata/game_executable.h"
-#include "gamedata/game_file_layout.h"
+#include "gamedata/open_game.h"
 
 namespace pricewright {
 
-// A field of a table as the command line names it.
-struct TableColumn {
-  std::string_view key;  // "effect_min"
-  const FieldLayout* field;
-};
-
-// Every field the program reads from one table, under the name scripts see.
+// Every field the program reads from one table, under the names scripts see.
 struct TableColumns {
   std::string_view key;  // "prefixes"
-  const TableLayout* table;
-  std::span<const TableColumn> columns;
+  Table table;
+  std::span<const std::string_view> names;  // "effect_min", ...
+  std::vector<std::int32_t> (*values)(const GameRecords& game, ListIndex index);
 };
 
 struct TableRecord {
@@ -37,14 +31,15 @@ struct TableContents {
 };
 
 struct GameTables {
+  GameVersion version;
   std::array<TableContents, 4> tables;                              // in the order of kTables
   std::array<std::pair<std::string_view, std::int32_t>, 3> limits;  // "griswold", "wirt", "adria"
 };
 
-// Reads every record of the four tables and the three limits: the tables, the
-// names and the limits each at once. A failed read raises a RuntimeError that
-// names the table and record.
-GameTables readGameTables(const GameExecutable& executable);
+// Reads every record of the four tables and the three limits from the load's
+// one read of the file. A failed read raises a RuntimeError that names the
+// table and record.
+GameTables readGameTables(const GameLoad& load);
 
 // The tables as JSON, as CSV sections with a header row each, or as aligned text.
 std::string tablesJson(const GameTables& tables);

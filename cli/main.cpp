@@ -7,10 +7,9 @@
 
 #include "cli/game_tables.h"
 #include "cli/name_match.h"
-#include "cli/option_window.h"
 #include "cli/price_command.h"
 #include "gamedata/error.h"
-#include "gamedata/file_open.h"
+#include "gamedata/open_game.h"
 #include "pricewright_version.h"
 
 namespace {
@@ -20,8 +19,8 @@ constexpr int kUnreadableFile = 2;
 enum class TablesFormat { Text, Json, Csv };
 
 int tables(const std::string& file, TablesFormat format) {
-  const pricewright::GameExecutable executable(file);
-  const pricewright::GameTables contents = pricewright::readGameTables(executable);
+  const pricewright::GameLoad load(file);
+  const pricewright::GameTables contents = pricewright::readGameTables(load);
   switch (format) {
   case TablesFormat::Text: std::cout << pricewright::tablesText(contents); break;
   case TablesFormat::Json: std::cout << pricewright::tablesJson(contents); break;
@@ -31,10 +30,10 @@ int tables(const std::string& file, TablesFormat format) {
 }
 
 int price(const std::string& file, const pricewright::PriceRequest& request, bool json) {
-  pricewright::OpenExecutable executable;
-  pricewright::OptionWindow window;
-  pricewright::fileOpenNamed(executable, window, file);
-  const pricewright::PriceReport report = pricewright::priceItem(executable, window, request);
+  pricewright::GameLoad load(file);
+  const pricewright::PickedItem picked = pricewright::pickedItem(request, load.listEntries());
+  const pricewright::OpenGame game = std::move(load).open();
+  const pricewright::PriceReport report = pricewright::priceItem(game, picked);
   std::cout << (json ? pricewright::priceJson(report) : pricewright::priceText(report));
   if (report.outcome.error) {
     std::cerr << report.outcome.error->what() << "\n";
@@ -44,8 +43,9 @@ int price(const std::string& file, const pricewright::PriceRequest& request, boo
 }
 
 int run(int argc, char** argv) {
-  CLI::App app{"Pricewright: the item tables and shop prices of a Diablo 1.07 game executable.",
-               "pricewright-cli"};
+  CLI::App app{
+      "Pricewright: the item tables and shop prices of a Diablo game executable (1.07, 1.09 and their mods).",
+      "pricewright-cli"};
   app.set_version_flag("--version", "pricewright-cli " PRICEWRIGHT_VERSION);
   app.require_subcommand(1);
 

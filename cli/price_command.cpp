@@ -4,31 +4,31 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/aligned_text.h"
+#include "cli/game_file_report.h"
 #include "cli/name_match.h"
-#include "gamedata/game_file_layout.h"
-#include "pricing/shops.h"
 
 namespace pricewright {
 
 namespace {
-// A list picked by name with, for the affixes and the spell, the text typed beside it.
+// Each list's name option and, for the affixes and the spell, the text typed beside it; names are
+// matched in this order, so the first unknown one is the one reported.
 struct ListOption {
-  const TableLayout* table;
+  Table table;
+  std::string_view what;  // as errors name the list
   std::optional<std::string> PriceRequest::*name;
-  const TextBox* box;
   std::optional<std::string> PriceRequest::*typed;
 };
 constexpr std::array kListOptions = std::to_array<ListOption>({
-    {&kBaseItemTable, &PriceRequest::base, nullptr, nullptr},
-    {&kPrefixTable, &PriceRequest::prefix, &txtPreEff, &PriceRequest::prefixValue},
-    {&kSuffixTable, &PriceRequest::suffix, &txtSufEff, &PriceRequest::suffixValue},
-    {&kSpellTable, &PriceRequest::spell, &txtCharge, &PriceRequest::charges},
+    {Table::BaseItems, "base item", &PriceRequest::base, nullptr},
+    {Table::Prefixes, "prefix", &PriceRequest::prefix, &PriceRequest::prefixValue},
+    {Table::Suffixes, "suffix", &PriceRequest::suffix, &PriceRequest::suffixValue},
+    {Table::Spells, "spell", &PriceRequest::spell, &PriceRequest::charges},
 });
 
 std::string lowercaseName(std::string_view name) {
   std::string lower(name);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+  std::ranges::transform(lower, lower.begin(),
+                         [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
   return lower;
 }
 
@@ -37,31 +37,30 @@ nlohmann::ordered_json optionalNumber(const std::optional<std::int64_t>& number)
 }
 }  // namespace
 
-PriceReport priceItem(const OpenExecutable& executable, OptionWindow& window, const PriceRequest& request) {
+PickedItem pickedItem(const PriceRequest& request, const ListEntries& entries) {
+  PickedItem picked;
+  picked.normalItemOnly = request.normalItemOnly;
   for (const ListOption& option : kListOptions) {
-    if (option.box && request.*option.typed) window.setText(*option.box, *(request.*option.typed));
+    Pick& pick = picked.pick(option.table);
+    if (option.typed && request.*option.typed) pick.typed = *(request.*option.typed);
     if (const auto& name = request.*option.name)
-      window.setSelectedIndex(
-          option.table->list,
-          matchEntry(window.entries[std::string(option.table->list.name)], *name, option.table->name));
+      pick.index = matchEntry(entries[indexOf(option.table)], *name, option.what);
   }
-  window.normalItemOnly = request.normalItemOnly ? 1 : 0;
-  PriceReport report;
-  try {
-    pressGetCosts(executable, window, report.outcome);
-  } catch (const RuntimeError&) {
-    // Kept in the outcome: the boxes and notes before the failure are reported with it.
-  }
-  for (std::size_t shop = 0; shop < kShops.size(); ++shop)
-    report.boxes[shop] = window.text(kShops[shop]->priceBox);
-  report.notes = window.notes;
+  return picked;
+}
+
+PriceReport priceItem(const OpenGame& game, const PickedItem& picked) {
+  PriceReport report{game.version, {}, press(&game, picked, {})};
+  for (const Shown& shown : report.outcome.shown)
+    if (!shown.boxText) report.notes.emplace_back(facts(shown.shop).note);
   return report;
 }
 
 std::string priceJson(const PriceReport& report) {
   nlohmann::ordered_json json;
-  for (std::size_t shop = 0; shop < kShops.size(); ++shop)
-    json["boxes"][std::string(kShops[shop]->priceBox.name)] = report.boxes[shop];
+  json["game_file"] = gameFileJson(report.version);
+  for (const ShopFacts& shop : kShops)
+    json["boxes"][std::string(shop.priceBox.name)] = report.outcome.boxTexts[indexOf(shop.shop)];
   json["notes"] = report.notes;
   json["error"] = nullptr;
   if (const auto& error = report.outcome.error)
@@ -73,11 +72,11 @@ std::string priceJson(const PriceReport& report) {
   if (const auto& breakdown = report.outcome.breakdown) {
     if (const auto& game = breakdown->game.figures) {
       nlohmann::ordered_json& figures = json["game"] = {{"value", game->value}};
-      for (std::size_t shop = 0; shop < kShops.size(); ++shop)
-        figures[lowercaseName(kShops[shop]->name)] = optionalNumber(game->shops[shop].asks);
+      for (const ShopFacts& shop : kShops)
+        figures[lowercaseName(shop.name)] = optionalNumber(game->shops[indexOf(shop.shop)].asks);
       figures["buy_back"] = game->buyBack;
-      for (std::size_t shop = 0; shop < kShops.size(); ++shop)
-        figures["stocked"][lowercaseName(kShops[shop]->name)] = game->shops[shop].stocked;
+      for (const ShopFacts& shop : kShops)
+        figures["stocked"][lowercaseName(shop.name)] = game->shops[indexOf(shop.shop)].stocked;
     } else {
       json["game_unavailable"] = breakdown->game.unavailable;
     }
@@ -87,26 +86,27 @@ std::string priceJson(const PriceReport& report) {
 
 std::string priceText(const PriceReport& report) {
   AlignedText text;
-  for (std::size_t shop = 0; shop < kShops.size(); ++shop)
-    text.row({"Cost at " + std::string(kShops[shop]->name) + "'s", report.boxes[shop]});
+  for (const ShopFacts& shop : kShops)
+    text.row({"Cost at " + std::string(shop.name) + "'s", report.outcome.boxTexts[indexOf(shop.shop)]});
   for (const std::string& note : report.notes) text.row({"Note", note});
   if (report.outcome.error) text.row({"Error", report.outcome.error->what()});
   if (const auto& breakdown = report.outcome.breakdown) {
     if (const auto& game = breakdown->game.figures) {
       text.row({"Game value", std::to_string(game->value)});
-      for (std::size_t shop = 0; shop < kShops.size(); ++shop) {
-        const ShopFigures& figures = game->shops[shop];
-        text.row({"Game at " + std::string(kShops[shop]->name) + "'s",
+      for (const ShopFacts& shop : kShops) {
+        const ShopFigures& figures = game->shops[indexOf(shop.shop)];
+        text.row({"Game at " + std::string(shop.name) + "'s",
                   !figures.asks ? "not carried"
                                 : std::to_string(*figures.asks) +
                                       (figures.stocked ? " (stocked)" : " (above the limit)")});
       }
       text.row({"Game buy-back", std::to_string(game->buyBack)});
+      if (!breakdown->limitsFromFile) text.row({"Limits", std::string(kGameOwnLimits)});
     } else {
       text.row({"Game", breakdown->game.unavailable});
     }
   }
-  return text.text();
+  return gameFileText(report.version) + text.text();
 }
 
 }  // namespace pricewright

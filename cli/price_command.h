@@ -1,13 +1,11 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/option_window.h"
-#include "gamedata/game_executable.h"
-#include "pricing/price_breakdown.h"
+#include "gamedata/open_game.h"
+#include "pricing/press.h"
 
 namespace pricewright {
 
@@ -23,17 +21,20 @@ struct PriceRequest {
   bool normalItemOnly = false;
 };
 
-// What one press showed: the price boxes, the notes in order, and the outcome with the game's figures.
+// The item `request` describes, its names matched against the lists' entries.
+// A name that matches no entry, or more than one, raises UsageError.
+PickedItem pickedItem(const PriceRequest& request, const ListEntries& entries);
+
+// What one press showed: the version of the file, the notes in order, and the
+// outcome with the boxes and the game's figures.
 struct PriceReport {
-  std::array<std::string, 3> boxes;  // in the order of kShops
+  GameVersion version;
   std::vector<std::string> notes;
   PressOutcome outcome;
 };
 
-// Picks and types what `request` asks in `window` (whose lists the game file
-// filled) and presses "Get Costs". A name that matches no entry, or more than
-// one, raises UsageError; a Get Costs error ends up in the report.
-PriceReport priceItem(const OpenExecutable& executable, OptionWindow& window, const PriceRequest& request);
+// Presses "Get Costs" for `picked` on the open game, as the window would on a fresh start.
+PriceReport priceItem(const OpenGame& game, const PickedItem& picked);
 
 std::string priceJson(const PriceReport& report);
 std::string priceText(const PriceReport& report);

@@ -18,6 +18,7 @@ enum class ErrorNumber : int {
   BadRecordNumber = 63,
   PermissionDenied = 70,
   PathFileAccessError = 75,
+  InvalidFileFormat = 321,
 };
 
 std::string_view description(ErrorNumber number);
@@ -26,16 +27,24 @@ std::string_view description(ErrorNumber number);
 // the operation that raised it has left the state clean.
 class RuntimeError : public std::runtime_error {
 public:
+  // Shown as "Run-time error '13': Type mismatch. " and then what failed.
   RuntimeError(ErrorNumber number, std::string whatFailed);
+  // Shown as what failed alone, for a failure that plain words explain better than a number.
+  static RuntimeError inPlainWords(ErrorNumber number, std::string whatFailed);
 
   ErrorNumber number() const { return number_; }
   std::string_view description() const { return pricewright::description(number_); }
   // What failed, in words a player understands.
   const std::string& whatFailed() const { return whatFailed_; }
+  // The same error with `sentence` added to what failed.
+  RuntimeError withSentence(std::string_view sentence) const;
 
 private:
+  RuntimeError(ErrorNumber number, std::string whatFailed, bool plain);
+
   ErrorNumber number_;
   std::string whatFailed_;
+  bool plain_ = false;
 };
 
 }  // namespace pricewright

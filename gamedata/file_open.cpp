@@ -1,60 +1,45 @@
 #include "gamedata/file_open.h"
 
-#include <string>
-
 #include "gamedata/error.h"
-#include "gamedata/game_file_layout.h"
-#include "gamedata/table_snapshot.h"
 
 namespace pricewright {
 
 namespace {
 void clearLists(Window& window) {
-  for (const TableLayout* table : kTables) window.clearList(table->list);
+  for (const ListControl& control : kListControls) window.clearList(control.list);
 }
 
-void fillLists(const GameExecutable& executable, Window& window) {
-  const TableSnapshot tables(executable);
-  for (const TableLayout* table : kTables) {
-    for (ListIndex index = 0; index < table->recordCount; ++index) {
-      try {
-        window.appendEntry(table->list, tables.entryText(*table, index));
-      } catch (const RuntimeError& error) {
-        throw RuntimeError(error.number(), "Loading \"" + executable.path() + "\" stopped at " +
-                                               std::string(table->name) + " record " + std::to_string(index) +
-                                               ". " + error.whatFailed());
-      }
-    }
-  }
-}
-
-void loadChosenFile(OpenExecutable& executable, Window& window) {
+void loadChosenFile(std::optional<OpenGame>& game, Window& window) {
   const std::string path = window.chosenFileName();
   if (path.empty()) return;
   try {
-    executable.emplace(path);
+    GameLoad load(path);
+    const ListEntries entries = load.listEntries();
     clearLists(window);
-    fillLists(*executable, window);
+    for (const ListControl& control : kListControls)
+      for (const std::string& entry : entries[indexOf(control.table)])
+        window.appendEntry(control.list, entry);
+    game.emplace(std::move(load).open());
   } catch (const RuntimeError&) {
     // Lists are only ever filled while a file is open, so a failed load leaves
     // neither a file nor entries that a later selection could read through.
-    executable.reset();
+    game.reset();
     clearLists(window);
     throw;
   }
 }
 }  // namespace
 
-void fileOpen(OpenExecutable& executable, Window& window) {
-  executable.reset();
+void fileOpen(std::optional<OpenGame>& game, Window& window) {
+  game.reset();
   window.showFileOpenDialog(kOpenDialogSettings);
-  loadChosenFile(executable, window);
+  loadChosenFile(game, window);
 }
 
-void fileOpenNamed(OpenExecutable& executable, Window& window, const std::string& path) {
-  executable.reset();
+void fileOpenNamed(std::optional<OpenGame>& game, Window& window, const std::string& path) {
+  game.reset();
   window.setChosenFileName(path);
-  loadChosenFile(executable, window);
+  loadChosenFile(game, window);
 }
 
 }  // namespace pricewright

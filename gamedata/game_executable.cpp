@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <numeric>
 #include <string>
 #include <system_error>
 
 #include "gamedata/error.h"
-#include "gamedata/game_file_layout.h"
 #include "gamedata/shared_read_file.h"
 
 namespace pricewright {
@@ -18,14 +16,6 @@ std::filesystem::path toPath(const std::string& utf8) {
 }
 
 std::string quoted(const std::string& path) { return "\"" + path + "\""; }
-
-// Record values are stored low byte first.
-std::int32_t littleEndianValue(std::string_view bytes) {
-  return static_cast<std::int32_t>(
-      std::accumulate(bytes.rbegin(), bytes.rend(), std::uint32_t{0}, [](std::uint32_t value, char byte) {
-        return value << 8 | static_cast<unsigned char>(byte);
-      }));
-}
 
 [[noreturn]] void throwCannotOpen(const std::string& path) {
   namespace fs = std::filesystem;
@@ -50,10 +40,17 @@ GameExecutable::GameExecutable(const std::string& path) : path_(path) {
   if (!file_) throwCannotOpen(path);
 }
 
+std::string GameExecutable::fileName() const {
+  const std::u8string name = toPath(path_).filename().u8string();
+  return {name.begin(), name.end()};
+}
+
 std::streamsize GameExecutable::readAt(std::streamoff offset, char* bytes, std::streamsize count) const {
   if (file_->pubseekpos(offset, std::ios::in) != std::streampos(offset)) return 0;
   return std::max<std::streamsize>(file_->sgetn(bytes, count), 0);
 }
+
+std::streamoff GameExecutable::length() const { return file_->pubseekoff(0, std::ios::end, std::ios::in); }
 
 void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) const {
   if (position < 1)
@@ -63,20 +60,22 @@ void GameExecutable::readBytes(std::int32_t position, std::span<char> bytes) con
   const auto count = static_cast<std::streamsize>(bytes.size());
   if (readAt(std::streamoff{position} - 1, bytes.data(), count) == count) return;
 
-  const std::streamoff length = file_->pubseekoff(0, std::ios::end, std::ios::in);
-  if (length < 0)
+  const std::streamoff fileLength = length();
+  if (fileLength < 0)
     throw RuntimeError(ErrorNumber::DeviceIoError, "The file " + quoted(path_) +
                                                        " could not be read at position " +
                                                        std::to_string(position) + ".");
   throw RuntimeError(ErrorNumber::InputPastEndOfFile,
                      "Reading " + std::to_string(count) + " bytes at position " + std::to_string(position) +
                          " reaches past the end of the file " + quoted(path_) + ", which is " +
-                         std::to_string(length) + " bytes long.");
+                         std::to_string(fileLength) + " bytes long.");
 }
 
 std::string GameExecutable::readAvailable(std::int32_t position, std::int32_t count) const {
-  std::string bytes(static_cast<std::size_t>(count), '\0');
-  bytes.resize(static_cast<std::size_t>(readAt(std::streamoff{position} - 1, bytes.data(), count)));
+  const std::streamoff offset = std::streamoff{position} - 1;
+  const std::streamoff held = std::clamp<std::streamoff>(length() - offset, 0, count);
+  std::string bytes(static_cast<std::size_t>(held), '\0');
+  bytes.resize(static_cast<std::size_t>(readAt(offset, bytes.data(), held)));
   return bytes;
 }
 
@@ -86,39 +85,6 @@ void GameExecutable::checkStillInPlace() const {
     throw RuntimeError(ErrorNumber::FileNotFound, "The game executable " + quoted(path_) +
                                                       " has been moved or deleted since it was opened. "
                                                       "Open it again with File > Open.");
-}
-
-std::int32_t GameExecutable::readValue(std::int32_t position) const {
-  char bytes[kRecordValueSize];
-  readBytes(position, bytes);
-  return littleEndianValue({bytes, kRecordValueSize});
-}
-
-std::string GameExecutable::readNameField(std::int32_t position) const {
-  std::string field(kNameFieldSize, '\0');
-  readBytes(position, field);
-  return field;
-}
-
-RegionSnapshot::RegionSnapshot(const GameExecutable& executable, std::int32_t firstPosition,
-                               std::int32_t endPosition)
-    : executable_(executable), firstPosition_(firstPosition),
-      bytes_(executable.readAvailable(firstPosition, endPosition - firstPosition)) {}
-
-std::optional<std::string_view> RegionSnapshot::held(std::int32_t position, std::int32_t count) const {
-  const std::int64_t offset = std::int64_t{position} - firstPosition_;
-  if (offset < 0 || offset + count > static_cast<std::int64_t>(bytes_.size())) return std::nullopt;
-  return std::string_view(bytes_).substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(count));
-}
-
-std::int32_t RegionSnapshot::readValue(std::int32_t position) const {
-  if (const auto bytes = held(position, kRecordValueSize)) return littleEndianValue(*bytes);
-  return executable_.readValue(position);
-}
-
-std::string RegionSnapshot::readNameField(std::int32_t position) const {
-  if (const auto bytes = held(position, kNameFieldSize)) return std::string(*bytes);
-  return executable_.readNameField(position);
 }
 
 }  // namespace pricewright

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "window_interface/window.h"
+#include "gamedata/tables.h"
 
 namespace pricewright {
 

@@ -6,28 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "gamedata/game_records.h"
+#include "pricing/game_rules.h"
+
 namespace pricewright {
 
 // The game's own pricing of an item, beside the boxes' long-standing formula:
 // whole percent, whole numbers, the charges in the base value, a floor of 1.
-
-// Which shops carry an item, as the price boxes show it: a plain item only
-// Griswold, a magic item Griswold and Wirt, an item with a spell only Adria.
-enum class ItemKind { Nothing, Plain, Magic, Spell };
-
-struct AffixRecord {
-  std::int32_t effectMin = 0;
-  std::int32_t effectMax = 0;
-  std::int32_t costMin = 0;
-  std::int32_t costMax = 0;
-  std::int32_t priceMultiplier = 0;
-};
-
-struct SpellRecord {
-  std::int32_t chargesMin = 0;
-  std::int32_t chargesMax = 0;
-  std::int32_t chargeValue = 0;
-};
 
 // An affix as picked, with the typed effect value.
 struct PickedAffix {
@@ -46,11 +31,14 @@ struct ItemRecords {
   double charges = 0;
 };
 
-// What one shop makes of the item; `asks` is empty where it does not carry the kind.
+// The shops' price limits, in the order of kShopOrder.
+using ShopLimits = std::array<std::int32_t, 3>;
+
+// What one shop makes of the item; `asks` is empty where it does not sell the kind.
 struct ShopFigures {
   std::int32_t limit = 0;
   std::optional<std::int64_t> asks;
-  bool stocked = false;  // carried, and the value within the limit
+  bool stocked = false;  // sold, and the value within the limit
 };
 
 struct GameFigures {
@@ -63,7 +51,7 @@ struct GameFigures {
   std::int64_t multiplierSum = 0;
   std::int64_t baseTerm = 0;  // what the multiplier makes of the base value
   std::int64_t value = 0;
-  std::array<ShopFigures, 3> shops;  // in the order of kShops
+  std::array<ShopFigures, 3> shops;  // in the order of kShopOrder
   std::int64_t buyBack = 0;
 };
 
@@ -74,11 +62,16 @@ struct GameOutcome {
   std::string unavailable;
 };
 
-// `limits` in the order of kShops; `separator` writes typed fractions in reasons.
-GameOutcome gameFigures(const ItemRecords& item, const std::array<std::int32_t, 3>& limits,
-                        std::string_view separator);
+// `separator` writes typed fractions in reasons.
+GameOutcome gameFigures(const ItemRecords& item, const ShopLimits& limits, std::string_view separator);
 
-// The shop's price for a value: Wirt marks it up by half.
-std::int64_t shopAsks(std::size_t shop, std::int64_t value);
+// An affix's cost in the game at the whole value `value` within its range:
+// CostMin plus the cost range's share in whole percent, toward zero; the
+// percent is none where the cost is CostMin whatever the value.
+struct AffixCost {
+  std::optional<std::int64_t> percent;
+  std::int64_t cost;
+};
+AffixCost affixCost(const AffixRecord& record, std::int64_t value);
 
 }  // namespace pricewright

@@ -3,9 +3,13 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "gamedata/game_executable.h"
-#include "window_interface/window.h"
+#include "gamedata/error.h"
+#include "gamedata/game_records.h"
+#include "pricing/game_figures.h"
+#include "pricing/picked_item.h"
 
 namespace pricewright {
 
@@ -19,14 +23,28 @@ struct BoxTerms {
   std::optional<double> suffixShare;  // none for a spell, which leaves the suffix out
   std::optional<double> chargesTerm;
   double price = 0;                 // a plain item's: its base price
-  std::array<bool, 3> noteShown{};  // the "Item Not Found" notes, in the order of kShops
+  std::array<bool, 3> noteShown{};  // the "Item Not Found" notes, in the order of kShopOrder
 };
 
-// "Get Costs": prices the described item from the selected records and the
-// typed values, writes the three shops' prices and shows a note for each shop
-// whose limit the price exceeds; `terms`, when given, receives how. Raises
-// RuntimeError (Type mismatch, Overflow, a failed read) and stops where it
-// failed; what it wrote before stays.
-void getCosts(const OpenExecutable& executable, Window& window, BoxTerms* terms = nullptr);
+// One thing a press shows: a price box's new text, or, without one, the shop's "Item Not Found" note.
+struct Shown {
+  Shop shop;
+  std::optional<std::string> boxText;
+};
+
+// What "Get Costs" made of one item.
+struct Costs {
+  std::vector<Shown> shown;           // in the order shown
+  std::optional<RuntimeError> error;  // what stopped it; what was shown before stays
+  BoxTerms terms;
+  ItemRecords item;     // the records read and the values typed, for the game's figures
+  ShopLimits limits{};  // as read
+};
+
+// "Get Costs": prices the described item from its records and typed values by
+// the boxes' long-standing formula, and says what each price box shows and
+// which notes follow, in order. It stops at the first error (Type mismatch,
+// Overflow, a failed read), which it names. Each record is read once.
+Costs getCosts(const GameRecords& game, const PickedItem& picked);
 
 }  // namespace pricewright

@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "pricing/shops.h"
+#include "pricing/game_rules.h"
 #include "qt_shell/application_icon.h"
 #include "qt_shell/widget_builder.h"
 #include "shell/main_window_layout.h"
@@ -71,7 +71,10 @@ void MainWindow::wireEvents() {
 void MainWindow::run(MenuCommand command) {
   switch (command) {
   case MenuCommand::OpensMenu: break;
-  case MenuCommand::Open: session_.open(); break;
+  case MenuCommand::Open:
+    session_.open();
+    refreshDetails();
+    break;
   case MenuCommand::Exit: exitProgram(); break;
   case MenuCommand::About: showAbout(); break;
   case MenuCommand::Details: showDetails(); break;
@@ -80,7 +83,11 @@ void MainWindow::run(MenuCommand command) {
 
 void MainWindow::getCostsPressed() {
   session_.getCostsPressed();
-  if (detailsWindow()) details_->showTexts(detailsText(session_.lastPress()));
+  refreshDetails();
+}
+
+void MainWindow::refreshDetails() {
+  if (detailsWindow()) details_->showTexts(detailsText(session_.lastPress(), session_.game()));
 }
 
 DetailsWindow* MainWindow::detailsWindow() const {
@@ -93,13 +100,16 @@ void MainWindow::showDetails() {
     details_->setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, details_->size(), geometry()));
   }
-  details_->showTexts(detailsText(session_.lastPress()));
+  details_->showTexts(detailsText(session_.lastPress(), session_.game()));
   details_->show();
   details_->raise();
   details_->activateWindow();
 }
 
-void MainWindow::openFile(const QString& path) { session_.openFile(path.toStdString()); }
+void MainWindow::openFile(const QString& path) {
+  session_.openFile(path.toStdString());
+  refreshDetails();
+}
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
@@ -172,7 +182,7 @@ void MainWindow::setText(TextBox box, const std::string& text) {
   edit.setText(QString::fromStdString(text));
   edit.setCursorPosition(0);
   // A long price is cut off in its box; the tooltip shows it whole.
-  if (std::ranges::any_of(kShops, [box](const Shop* shop) { return shop->priceBox == box; }))
+  if (std::ranges::any_of(kShops, [box](const ShopFacts& shop) { return shop.priceBox == box; }))
     edit.setToolTip(edit.text());
 }
 

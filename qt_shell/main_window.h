@@ -62,6 +62,8 @@ protected:
 private:
   void wireEvents();
   void getCostsPressed();
+  // Shows the session's file and last press in the Details window, when open.
+  void refreshDetails();
   void run(MenuCommand command);
   // The control of the main window's layout named `name`.
   template <typename Control> Control& control(std::string_view name) const;

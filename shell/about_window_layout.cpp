@@ -9,7 +9,8 @@ namespace pricewright {
 namespace {
 using enum ControlKind;
 
-constexpr std::string_view kTitle = "Marten Holloway's Pricewright " PRICEWRIGHT_VERSION " (v1.07 and mods)";
+constexpr std::string_view kTitle =
+    "Marten Holloway's Pricewright " PRICEWRIGHT_VERSION " (v1.07, v1.09 and mods)";
 constexpr std::string_view kDescription =
     "See the \"readme.txt\" file for application notes and how to use this program.";
 constexpr std::string_view kDisclaimer = "This program was written by Marten Holloway, alias Greyhorn, on "

@@ -1,9 +1,11 @@
 #include "shell/details_text.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
+#include "pricing/game_rules.h"
 #include "pricing/number_text.h"
-#include "pricing/shops.h"
 #include "shell/details_window_layout.h"
 
 namespace pricewright {
@@ -56,12 +58,12 @@ std::string percentText(const Table& table, const std::optional<std::int64_t>& c
 }
 
 // A shop's price as its box shows it and as the game asks it; a box that shows
-// no price and a shop that does not carry the kind agree.
-void shopRow(Table& table, std::size_t shop, const std::string& boxText, const GameFigures* game) {
-  const bool boxHasPrice = boxText != "Unavailable" && boxText != "---" && !boxText.empty();
-  const std::optional<std::int64_t> asks = game ? game->shops[shop].asks : std::nullopt;
+// no price and a shop that does not sell the kind agree.
+void shopRow(Table& table, Shop shop, const std::string& boxText, const GameFigures* game) {
+  const bool boxHasPrice = boxText != facts(shop).notSold && !boxText.empty();
+  const std::optional<std::int64_t> asks = game ? game->shops[indexOf(shop)].asks : std::nullopt;
   const std::string gameText = !game ? "" : asks ? table.number(asks) : "not carried";
-  table.row(kShops[shop]->name, boxText, !boxHasPrice && game && !asks ? boxText : gameText);
+  table.row(facts(shop).name, boxText, !boxHasPrice && game && !asks ? boxText : gameText);
 }
 
 std::string_view kindText(ItemKind kind) {
@@ -75,23 +77,24 @@ std::string_view kindText(ItemKind kind) {
 }
 
 // "Wirt: value 70,000 is within his limit of 90,000; he asks 105,000."
-std::string shopLine(std::size_t shop, const PriceBreakdown& breakdown, const GameFigures& game) {
-  const Shop& s = *kShops[shop];
-  const ShopFigures& figures = game.shops[shop];
-  const bool her = &s == &kAdria;
+std::string shopLine(Shop shop, const PriceBreakdown& breakdown, const GameFigures& game) {
+  const ShopFacts& s = facts(shop);
+  const ShopFigures& figures = game.shops[indexOf(shop)];
+  const bool noteShown = breakdown.boxes.noteShown[indexOf(shop)];
+  const std::string pronoun(s.pronoun);
   std::string line = std::string(s.name) + ": ";
   if (!figures.asks)
-    return line + (her ? "she" : "he") + " does not sell " + std::string(kindText(breakdown.item.kind)) + ".";
-  const std::string limit = (her ? "her limit of " : "his limit of ") + groupedNumber(figures.limit);
+    return line + pronoun + " does not sell " + std::string(kindText(breakdown.item.kind)) + ".";
+  const std::string limit =
+      (pronoun == "she" ? "her limit of " : "his limit of ") + groupedNumber(figures.limit);
   if (figures.stocked)
-    line += "value " + groupedNumber(game.value) + " is within " + limit + "; " + (her ? "she" : "he") +
-            " asks " + groupedNumber(*figures.asks) + ".";
+    line += "value " + groupedNumber(game.value) + " is within " + limit + "; " + pronoun + " asks " +
+            groupedNumber(*figures.asks) + ".";
   else
     line += "value " + groupedNumber(game.value) + " is above " + limit + ".";
-  if (breakdown.boxes.noteShown[shop] == figures.stocked)
-    line += breakdown.boxes.noteShown[shop]
-                ? " Unlike the game, the boxes show \"" + std::string(s.note) + "\"."
-                : " Unlike the game, the boxes show no note for this shop.";
+  if (noteShown == figures.stocked)
+    line += noteShown ? " Unlike the game, the boxes show \"" + std::string(s.note) + "\"."
+                      : " Unlike the game, the boxes show no note for this shop.";
   return line;
 }
 
@@ -111,7 +114,8 @@ std::string differencesNote(const PriceBreakdown& breakdown, const GameFigures& 
   return note;
 }
 
-std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown) {
+std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown,
+                                     const std::array<std::string, 3>& boxTexts) {
   const GameFigures* game = breakdown.game.figures ? &*breakdown.game.figures : nullptr;
   Table table(breakdown.separator, game != nullptr);
   const BoxTerms& boxes = breakdown.boxes;
@@ -139,15 +143,17 @@ std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown) {
               : game ? "none"
                      : "");
   table.row("Price / value", table.number(boxes.price), gameNumber(&GameFigures::value));
-  for (std::size_t shop = 0; shop < kShops.size(); ++shop)
-    shopRow(table, shop, breakdown.boxTexts[shop], game);
-  table.row("Buy-back", "", gameNumber(&GameFigures::buyBack));
+  for (const Shop shop : kShopOrder) shopRow(table, shop, boxTexts[indexOf(shop)], game);
+  // The boxes have no buy-back price to differ from the game's.
+  table.row("Buy-back", "", gameNumber(&GameFigures::buyBack), true);
 
   std::vector<LabelText> labels = table.labels();
   std::string shops;
-  if (game)
-    for (std::size_t shop = 0; shop < kShops.size(); ++shop)
+  if (game) {
+    for (const Shop shop : kShopOrder)
       shops += (shops.empty() ? "" : "\n") + shopLine(shop, breakdown, *game);
+    if (!breakdown.limitsFromFile) shops += "\n" + std::string(kGameOwnLimits);
+  }
   labels.push_back({lblShops, shops});
   labels.push_back(
       {lblNote, game ? differencesNote(breakdown, *game, table.anyDiffers()) : breakdown.game.unavailable});
@@ -157,6 +163,16 @@ std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown) {
 std::vector<LabelText> noteOnly(std::string note) {
   return {{lblTerms, ""},   {lblBoxes, ""}, {lblGame, ""},
           {lblDiffers, ""}, {lblShops, ""}, {lblNote, std::move(note)}};
+}
+
+std::vector<LabelText> pressText(const PressOutcome& outcome) {
+  if (!outcome.pressed)
+    return noteOnly("Pick an item in the main window and press \"Get Costs\": this window then shows how "
+                    "its price is made up, by the boxes' formula and by the game's own rules.");
+  if (outcome.fileNotLoaded)
+    return noteOnly("\"Get Costs\" stopped: File Not Loaded!! Open the game executable with File > Open.");
+  if (outcome.error) return noteOnly("\"Get Costs\" stopped. " + std::string(outcome.error->what()));
+  return breakdownText(*outcome.breakdown, outcome.boxTexts);
 }
 }  // namespace
 
@@ -168,14 +184,15 @@ std::string groupedNumber(std::int64_t value) {
   return (value < 0 ? "-" : "") + digits;
 }
 
-std::vector<LabelText> detailsText(const PressOutcome& outcome) {
-  if (!outcome.pressed)
-    return noteOnly("Pick an item in the main window and press \"Get Costs\": this window then shows how "
-                    "its price is made up, by the boxes' formula and by the game's own rules.");
-  if (outcome.fileNotLoaded)
-    return noteOnly("\"Get Costs\" stopped: File Not Loaded!! Open the game executable with File > Open.");
-  if (outcome.error) return noteOnly("\"Get Costs\" stopped. " + std::string(outcome.error->what()));
-  return breakdownText(*outcome.breakdown);
+std::string gameFileLine(const OpenGame* game) {
+  if (!game) return "No game file is open.";
+  return game->file.fileName() + ": " + game->version.described();
+}
+
+std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game) {
+  std::vector<LabelText> labels{{lblGameFile, gameFileLine(game)}};
+  std::ranges::move(pressText(outcome), std::back_inserter(labels));
+  return labels;
 }
 
 }  // namespace pricewright

@@ -7,13 +7,15 @@
 
 namespace pricewright {
 
-// The Details window, frmDetails: the terms of the last price in columns (the
-// term, the boxes' figure, the game's, and a mark where they differ), then a
-// line per shop and a closing note. Close, Enter and Esc close it.
+// The Details window, frmDetails: the open file and its version, the terms of
+// the last price in columns (the term, the boxes' figure, the game's, and a
+// mark where they differ), then a line per shop and a closing note. Close,
+// Enter and Esc close it.
 extern const WindowSpec kDetailsWindow;
 std::span<const ControlSpec> detailsWindowControls();
 
 // The labels the texts go into, one line per row of the table.
+inline constexpr std::string_view lblGameFile = "lblGameFile";
 inline constexpr std::string_view lblTerms = "lblTerms";
 inline constexpr std::string_view lblBoxes = "lblBoxes";
 inline constexpr std::string_view lblGame = "lblGame";

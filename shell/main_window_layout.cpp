@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "pricing/shops.h"
+#include "pricing/game_rules.h"
 #include "window_interface/controls.h"
 
 namespace pricewright {
@@ -28,9 +28,9 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {"Label5",                Label,    "Effect Value",       6000, 1080, 1065, 195,  8,    kWhite, kBlack},
     {txtSufEff.name,          TextBox,  "",                   5880, 1320, 1335, 285,  9},
     {"Label6",                Label,    "Cost at Griswold's", 360,  1920, 1530, 195,  10,   kWhite, kBlack},
-    {kGriswold.priceBox.name, TextBox,  "",                   480,  2160, 1335, 285,  11},
+    {facts(Shop::Griswold).priceBox.name, TextBox,  "",                   480,  2160, 1335, 285,  11},
     {"Label7",                Label,    "Cost at Wirt's",     6000, 1920, 1155, 195,  12,   kWhite, kBlack},
-    {kWirt.priceBox.name,     TextBox,  "",                   5880, 2160, 1335, 285,  13},
+    {facts(Shop::Wirt).priceBox.name, TextBox,  "",                   5880, 2160, 1335, 285,  13},
     {cmdGet,                  Button,   "Get Costs",          3240, 2040, 1215, 255,  14},
     {chkBase,                 CheckBox, "Normal Item Only",   3000, 1080, 1815, 255,  15,   kWhite, kBlack},
     {"Label8",                Label,    "Spell",              8400, 240,  435,  195,  16,   kWhite, kBlack},
@@ -38,7 +38,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {"Label9",                Label,    "Spell Charges",      8160, 1080, 1185, 195,  18,   kWhite, kBlack},
     {txtCharge.name,          TextBox,  "",                   8040, 1320, 1335, 285,  19},
     {"Label10",               Label,    "Cost at Adria's",    8040, 1920, 1245, 195,  20,   kWhite, kBlack},
-    {kAdria.priceBox.name,    TextBox,  "",                   8040, 2160, 1335, 285,  21},
+    {facts(Shop::Adria).priceBox.name, TextBox,  "",                   8040, 2160, 1335, 285,  21},
 });
 // clang-format on
 

@@ -14,19 +14,24 @@ template <typename Operation> void Session::run(Operation operation) {
     // Unlike the classic run-time error, this one does not end the program: a
     // typo in a value box must not cost the player the loaded file.
     window_.showMessage(error.what(), "Error", MessageIcon::Warning);
+  } catch (const std::exception& error) {
+    // Nothing else is expected to fail; should it, the player still keeps the program.
+    window_.showMessage(error.what(), "Error", MessageIcon::Warning);
   }
 }
 
 void Session::open() {
-  run([this] { fileOpen(executable_, window_); });
+  lastPress_ = {};
+  run([this] { fileOpen(game_, window_); });
 }
 
 void Session::openFile(const std::string& path) {
-  run([this, &path] { fileOpenNamed(executable_, window_, path); });
+  lastPress_ = {};
+  run([this, &path] { fileOpenNamed(game_, window_, path); });
 }
 
 void Session::picked(ListBox list) {
-  run([this, list] { listPicked(list, executable_, window_); });
+  run([this, list] { listPicked(list, game_, window_); });
 }
 
 void Session::normalItemOnlyClicked() {
@@ -34,7 +39,7 @@ void Session::normalItemOnlyClicked() {
 }
 
 void Session::getCostsPressed() {
-  run([this] { pressGetCosts(executable_, window_, lastPress_); });
+  run([this] { pressGetCosts(game_, window_, lastPress_); });
 }
 
 }  // namespace pricewright

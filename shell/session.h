@@ -2,8 +2,10 @@
 
 #include <string>
 
-#include "gamedata/game_executable.h"
-#include "pricing/price_breakdown.h"
+#include <optional>
+
+#include "gamedata/open_game.h"
+#include "pricing/press.h"
 #include "window_interface/window.h"
 
 namespace pricewright {
@@ -16,7 +18,7 @@ class Session {
 public:
   explicit Session(Window& window) : window_(window) {}
 
-  // File > Open (or Ctrl+O).
+  // File > Open (or Ctrl+O). The last press belonged to the file before.
   void open();
   // File > Open with `path` picked without the dialog: a file named at start or dropped on the window.
   void openFile(const std::string& path);
@@ -29,8 +31,10 @@ public:
   void getCostsPressed();
 
   // File > Exit: the game file is closed before the windows go.
-  void closeFile() { executable_.reset(); }
-  bool hasOpenFile() const { return executable_.has_value(); }
+  void closeFile() { game_.reset(); }
+  bool hasOpenFile() const { return game_.has_value(); }
+  // The open game file, if any.
+  const OpenGame* game() const { return game_ ? &*game_ : nullptr; }
   // What the last "Get Costs" did, for the Details window.
   const PressOutcome& lastPress() const { return lastPress_; }
 
@@ -38,7 +42,7 @@ private:
   template <typename Operation> void run(Operation operation);
 
   Window& window_;
-  OpenExecutable executable_;
+  std::optional<OpenGame> game_;
   PressOutcome lastPress_;
 };
 

@@ -21,22 +21,13 @@ using pricewright::tests::GameFileFixture;
 // A file with a few made-up names and an item whose price fits every shop.
 GameFileFixture showcaseFile() {
   GameFileFixture file;
-  file.setName(kPrefixTable, 4, "Keen", 5000);
-  file.setField(kPrefixTable, kEffectMin, 4, 21);
-  file.setField(kPrefixTable, kEffectMax, 4, 30);
-  file.setField(kPrefixTable, kCostMin, 4, 1000);
-  file.setField(kPrefixTable, kCostMax, 4, 2000);
-  file.setField(kPrefixTable, kPriceMultiplier, 4, 2);
-  file.setName(kBaseItemTable, 2, "Short Blade", 5040);
-  file.setField(kBaseItemTable, kBasePrice, 2, 100);
-  file.setName(kSuffixTable, 3, "of the Fox", 5080);
-  file.setField(kSuffixTable, kEffectMin, 3, 5);
-  file.setField(kSuffixTable, kEffectMax, 3, 10);
-  file.setField(kSuffixTable, kCostMin, 3, 300);
-  file.setField(kSuffixTable, kCostMax, 3, 600);
-  file.setField(kSuffixTable, kPriceMultiplier, 3, 1);
-  for (const SingleValueLayout* limit : {&kGriswoldLimit, &kWirtLimit, &kAdriaLimit})
-    file.setLimit(*limit, 90000);
+  file.setName(Table::Prefixes, 4, "Keen", 5000);
+  file.setAffix(Table::Prefixes, 4, {21, 30, 1000, 2000, 2});
+  file.setName(Table::BaseItems, 2, "Short Blade", 5040);
+  file.setBasePrice(2, 100);
+  file.setName(Table::Suffixes, 3, "of the Fox", 5080);
+  file.setAffix(Table::Suffixes, 3, {5, 10, 300, 600, 1});
+  file.setLimits({90000, 90000, 90000});
   return file;
 }
 

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "pricing/shops.h"
+#include "pricing/game_rules.h"
 #include "shell/main_window_layout.h"
 #include "win32_shell/command_ids.h"
 #include "win32_shell/dialogs.h"
@@ -111,7 +111,10 @@ void MainWindow::controlNotified(HWND notifying, int code) {
 void MainWindow::run(MenuCommand command) {
   switch (command) {
   case MenuCommand::OpensMenu: break;
-  case MenuCommand::Open: session_.open(); break;
+  case MenuCommand::Open:
+    session_.open();
+    refreshDetails();
+    break;
   case MenuCommand::Exit: exitProgram(); break;
   case MenuCommand::About: showAbout(); break;
   case MenuCommand::Details: showDetails(); break;
@@ -120,7 +123,11 @@ void MainWindow::run(MenuCommand command) {
 
 void MainWindow::getCostsPressed() {
   session_.getCostsPressed();
-  if (details_ && details_->isOpen()) details_->showTexts(detailsText(session_.lastPress()));
+  refreshDetails();
+}
+
+void MainWindow::refreshDetails() {
+  if (details_ && details_->isOpen()) details_->showTexts(detailsText(session_.lastPress(), session_.game()));
 }
 
 void MainWindow::showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout) {
@@ -132,10 +139,13 @@ void MainWindow::showSide(std::unique_ptr<SideWindow>& side, const SideWindowLay
 
 void MainWindow::showDetails() {
   showSide(details_, detailsSideWindow());
-  details_->showTexts(detailsText(session_.lastPress()));
+  details_->showTexts(detailsText(session_.lastPress(), session_.game()));
 }
 
-void MainWindow::openFile(const std::wstring& path) { session_.openFile(toUtf8(path)); }
+void MainWindow::openFile(const std::wstring& path) {
+  session_.openFile(toUtf8(path));
+  refreshDetails();
+}
 
 void MainWindow::showAbout() { showSide(about_, aboutSideWindow()); }
 
@@ -152,13 +162,13 @@ void MainWindow::addPriceTooltips() {
   HWND tips =
       CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, nullptr, nullptr);
-  for (const Shop* shop : kShops) {
+  for (const ShopFacts& shop : kShops) {
     // The text is asked for when the tip shows (TTN_GETDISPINFOW), so it is always the box's own.
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control(shop->priceBox.name));
+    tool.uId = reinterpret_cast<UINT_PTR>(control(shop.priceBox.name));
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }

@@ -57,6 +57,8 @@ private:
   // Opens the Details window, or brings the open one to the front.
   void showDetails();
   void getCostsPressed();
+  // Shows the session's file and last press in the Details window, when open.
+  void refreshDetails();
   // Ends the program at once: closes the file and both windows.
   void exitProgram();
   HWND control(std::string_view name) const;

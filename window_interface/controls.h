@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string_view>
+
+#include "gamedata/tables.h"
 
 namespace pricewright {
 
@@ -24,11 +28,26 @@ inline constexpr ListBox cboSpell{"cboSpell"};
 inline constexpr TextBox txtPreEff{"txtPreEff"};
 inline constexpr TextBox txtSufEff{"txtSufEff"};
 inline constexpr TextBox txtCharge{"txtCharge"};
-// The shops' price boxes are named in the table of shops.
+// The shops' price boxes are named in the table of shops (pricing/game_rules.h).
 
 // "Normal Item Only" and "Get Costs": the operations see the one's value and
 // the shells forward both one's clicks.
 inline constexpr std::string_view chkBase = "chkBase";
 inline constexpr std::string_view cmdGet = "cmdGet";
+
+// The list each table fills, and the box beside it where the player types the
+// picked record's value: the one place that ties controls to tables.
+struct ListControl {
+  Table table;
+  ListBox list;
+  std::optional<TextBox> valueBox;
+};
+inline constexpr std::array<ListControl, 4> kListControls{{
+    {Table::Prefixes, cboPrefix, txtPreEff},
+    {Table::Suffixes, cboSuffix, txtSufEff},
+    {Table::BaseItems, cboBase, std::nullopt},
+    {Table::Spells, cboSpell, txtCharge},
+}};
+constexpr const ListControl& listControl(Table table) { return kListControls[indexOf(table)]; }
 
 }  // namespace pricewright

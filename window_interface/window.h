@@ -10,10 +10,6 @@ namespace pricewright {
 
 enum class MessageIcon { None, Warning };
 
-// A drop-down list's selected entry; equal to the record index in its table.
-using ListIndex = std::int16_t;
-inline constexpr ListIndex kNoSelection = -1;
-
 struct FileDialogSettings {
   std::string_view title;
   std::string_view filterDescription;

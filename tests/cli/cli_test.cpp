@@ -33,12 +33,12 @@ Finished run(const std::string& arguments, const std::string& directory) {
 
 TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
   tests::TemporaryDirectory directory;
-  tests::GameFileFixture file = tests::exampleFile();
-  file.setField(kSpellTable, kChargesMin, 1, 10);
-  file.setField(kSpellTable, kChargesMax, 1, 20);
-  file.setField(kSpellTable, kChargeValue, 1, 1250);
-  file.setName(kSuffixTable, 7, "of the Fox", 16'001);
-  directory.write(file, "game.exe");
+  for (const auto& [layout, name] : {std::pair{&kDiablo107, "game.exe"}, {&kDiablo109, "v109.exe"}}) {
+    tests::GameFileFixture file = tests::exampleFile(*layout);
+    file.setSpell(1, {10, 20, 1250});
+    file.setName(Table::Suffixes, 7, "of the Fox", 16'001);
+    directory.write(file, name);
+  }
   const std::string folder = directory.file("").string();
   tests::forEachCase(
       "cli/cli.txt", [&](const std::string& arguments, const std::string& answer, const std::string& line) {

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes as the game executable, opens it, then picks, types and
 // presses as a user could, in an order the input's last bytes choose (the
-// layout never reads them). A crash, a sanitizer report, an exception other
-// than a run-time error, or a load that leaves the lists half full is a finding.
+// layout never reads them). A crash, a sanitizer report, an error box that is
+// no run-time error, or a load that leaves the lists half full is a finding.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
@@ -25,6 +25,15 @@ void checkLists(const Session& session, tests::RecordingWindow& window) {
   for (const ListBox list : kLists) entries += window.entries[std::string(list.name)].size();
   if (entries != (session.hasOpenFile() ? 83u + 95 + 156 + 36 : 0u)) std::abort();
 }
+
+// The session shows anything that escapes an operation; only run-time errors may.
+void checkErrors(tests::RecordingWindow& window) {
+  for (std::size_t at = 0; (at = window.shown.find("Error!: ", at)) != std::string::npos; ++at) {
+    const std::string_view error = std::string_view(window.shown).substr(at + 8);
+    if (!error.starts_with("Run-time error '") && !error.starts_with("File Not Loaded!!")) std::abort();
+  }
+  window.shown.clear();
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -38,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   window.dialogAnswers.emplace_back(path);
   session.open();
   checkLists(session, window);
+  checkErrors(window);
   for (int step = 0; step < 12 && actions.remaining_bytes() > 0; ++step) {
     const ListBox list = kLists[actions.ConsumeIntegralInRange<std::size_t>(0, kLists.size() - 1)];
     const TextBox box = kBoxes[actions.ConsumeIntegralInRange<std::size_t>(0, kBoxes.size() - 1)];
@@ -51,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 4: session.open(), checkLists(session, window); break;  // a cancel reloads the same file
     default: session.getCostsPressed(); break;
     }
+    checkErrors(window);
   }
   return 0;
 }

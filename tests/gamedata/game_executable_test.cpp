@@ -1,4 +1,5 @@
 #include "gamedata/game_executable.h"
+#include "gamedata/region_snapshot.h"
 
 #include <gmock/gmock.h>
 

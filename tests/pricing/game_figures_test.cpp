@@ -3,16 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/case_table.h"
+#include "tests/support/press_text.h"
 
 using namespace pricewright;
 
 namespace {
-std::string text(const std::optional<std::int64_t>& number) { return number ? std::to_string(*number) : "-"; }
-
 // Builds the item that `input` describes (see the case table) and sums up its game figures.
 std::string figures(const std::string& input) {
   ItemRecords item;
-  std::array<std::int32_t, 3> limits{1'000'000, 1'000'000, 1'000'000};
+  ShopLimits limits{1'000'000, 1'000'000, 1'000'000};
   for (const tests::Clause& c : tests::clauses(input)) {
     const auto affix = [&](std::string_view which) {
       return PickedAffix{
@@ -30,17 +29,7 @@ std::string figures(const std::string& input) {
   }
   if (item.prefix || item.suffix) item.kind = ItemKind::Magic;
   if (item.spell) item.kind = ItemKind::Spell;
-  const GameOutcome outcome = gameFigures(item, limits, ".");
-  if (!outcome.figures) return "never: " + outcome.unavailable;
-  const GameFigures& game = *outcome.figures;
-  std::string asks = " | asks";
-  std::string stocked = " | stocked";
-  for (const ShopFigures& shop : game.shops) {
-    asks += " " + text(shop.asks);
-    stocked += shop.stocked ? " yes" : " no";
-  }
-  return "value " + std::to_string(game.value) + asks + stocked + " | buy-back " +
-         std::to_string(game.buyBack);
+  return tests::figuresText(gameFigures(item, limits, "."));
 }
 }  // namespace
 

@@ -9,36 +9,36 @@
 using namespace pricewright;
 
 // Record 4 of each list, read from a good file, from no file, from one cut
-// before the tables and from one deleted since it was opened.
+// before the tables and from one moved since it was opened.
 TEST(ListPicked, ShowsThePickedRecordsRangeOrNothingAndFailsBeforeWriting) {
   tests::TemporaryDirectory directory;
   tests::GameFileFixture file;
-  for (const auto& [table, low, high, lowValue, highValue] :
-       {std::tuple{&kPrefixTable, &kEffectMin, &kEffectMax, 21, 30},
-        {&kSuffixTable, &kEffectMin, &kEffectMax, -10, -5},
-        {&kSpellTable, &kChargesMin, &kChargesMax, 0, 3}}) {
-    file.setField(*table, *low, 4, lowValue);
-    file.setField(*table, *high, 4, highValue);
-  }
-  const OpenExecutable good = GameExecutable(directory.write(file));
-  const OpenExecutable vanished = GameExecutable(directory.write(file, "vanished.exe"));
+  file.setAffix(Table::Prefixes, 4, {21, 30, 0, 0, 0});
+  file.setAffix(Table::Suffixes, 4, {-10, -5, 0, 0, 0});
+  file.setSpell(4, {0, 3, 0});
+  const auto opened = [&](const std::string& name) {
+    return std::optional<OpenGame>{OpenGame{GameExecutable(directory.write(file, name)), {&kDiablo107}}};
+  };
+  const std::optional<OpenGame> good = opened("good.exe");
+  const std::optional<OpenGame> vanished = opened("vanished.exe");
   // Moved rather than deleted: Wine and Windows before 10 keep a deleted open
   // file's name until it is closed, while a move frees it at once everywhere.
   std::filesystem::rename(directory.file("vanished.exe"), directory.file("moved.exe"));
-  file.resize(kPrefixTable.recordZeroPosition);
-  const OpenExecutable cut = GameExecutable(directory.write(file, "cut.exe"));
+  file.resize(500'000);
+  const std::optional<OpenGame> cut = opened("cut.exe");
   tests::RecordingWindow window;
-  const auto pick = [&](ListBox list, ListIndex index, const OpenExecutable& from) {
+  const auto pick = [&](ListBox list, ListIndex index, const std::optional<OpenGame>& from) {
     window.select(list, index);
-    return window.after([&] { listPicked(list, from, window); }).substr(0, 31);
+    return window.after([&] { listPicked(list, from, window); }).substr(0, 42);
   };
-  for (const auto& [list, shown, box] : {std::tuple{cboPrefix, "txtPreEff= 21- 30", "txtPreEff="},
-                                         {cboSuffix, "txtSufEff=-10--5", "txtSufEff="},
-                                         {cboSpell, "txtCharge= 0- 3", "txtCharge="}}) {
-    EXPECT_EQ(pick(list, 4, good) + pick(list, kNoSelection, good) + pick(list, 4, OpenExecutable{}),
+  for (const auto& [list, shown, box, low] :
+       {std::tuple{cboPrefix, "txtPreEff= 21- 30", "txtPreEff=", "EffectMin"},
+        {cboSuffix, "txtSufEff=-10--5", "txtSufEff=", "EffectMin"},
+        {cboSpell, "txtCharge= 0- 3", "txtCharge=", "ChargesMin"}}) {
+    EXPECT_EQ(pick(list, 4, good) + pick(list, kNoSelection, good) + pick(list, 4, std::nullopt),
               shown + std::string(box) + box);
-    EXPECT_EQ(pick(list, 4, cut) + pick(list, 4, vanished),
-              "Input past end of file (62): ReFile not found (53): The game e");
+    EXPECT_EQ(pick(list, 4, cut), ("Input past end of file (62): Reading " + std::string(low)).substr(0, 42));
+    EXPECT_EQ(pick(list, 4, vanished).substr(0, 31), "File not found (53): The game e");
   }
   EXPECT_EQ(pick(cboBase, 4, good) + pick(cboBase, 4, cut), "");
 }

@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "gamedata/file_open.h"
-#include "pricing/shops.h"
+#include "pricing/game_rules.h"
 #include "qt_shell/widget_builder.h"
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
@@ -134,13 +134,13 @@ TEST_F(MainWindowTest, PicksClicksAndKeysRunTheirOperationsAndProgramSelectionsR
   }
   QTest::qWait(200);  // a press by key clicks a moment later
   EXPECT_EQ(pressed.count(), 2);
-  EXPECT_EQ(text(kGriswold.priceBox), "1644.44444444444");
+  EXPECT_EQ(text(facts(Shop::Griswold).priceBox), "1644.44444444444");
   EXPECT_EQ(dialogs.shown.back(), "Note: Item Not Found at Griswold's Shop");
 
   QTest::mouseClick(&control<QCheckBox>(chkBase), Qt::LeftButton);
   EXPECT_EQ(control<QComboBox>(cboPrefix.name).currentIndex(), -1);
   EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), 2);
-  EXPECT_EQ(text(kGriswold.priceBox), "");
+  EXPECT_EQ(text(facts(Shop::Griswold).priceBox), "");
   QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);  // a cancel reloads the file
   EXPECT_EQ(dialogs.shown.back(), "open " + directory.file("DIABLO.EXE").string());
   EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), -1);
@@ -218,13 +218,15 @@ TEST_F(MainWindowTest, DetailsWindowFollowsEachPressAndEscClosesIt) {
     return details->findChild<QLabel*>(toQString(name))->text();
   };
   EXPECT_TRUE(label(lblNote).startsWith("Pick an item in the main window"));
+  EXPECT_EQ(label(lblGameFile), "No game file is open.");
   window.openFile(QString::fromStdString(directory.write(tests::exampleFile())));
+  EXPECT_EQ(label(lblGameFile), "DIABLO.EXE: Diablo 1.07, modified");
   window.setSelectedIndex(cboPrefix, 5);
   window.setSelectedIndex(cboBase, 2);
   control<QLineEdit>(txtPreEff.name).setText("25");
   QTest::mouseClick(&control<QPushButton>(cmdGet), Qt::LeftButton);
   EXPECT_EQ(label(lblShops).split('\n').front(), "Griswold: value 1,640 is above his limit of 1,500.");
-  EXPECT_EQ(control<QLineEdit>(kGriswold.priceBox.name).toolTip(), "1644.44444444444");
+  EXPECT_EQ(control<QLineEdit>(facts(Shop::Griswold).priceBox.name).toolTip(), "1644.44444444444");
   QTest::keyClick(details, Qt::Key_Escape);
   EXPECT_EQ(window.detailsWindow(), nullptr);
 }

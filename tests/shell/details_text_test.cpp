@@ -4,29 +4,28 @@
 
 #include "shell/session.h"
 #include "tests/support/described_item.h"
+#include "tests/support/recording_window.h"
 
 using namespace pricewright;
 
 namespace {
-// The Details window's texts after pressing "Get Costs" for the item the case
-// describes ("nothing pressed": before any press), a label at a time, lines
-// separated by '/'.
+// The Details window's texts after opening a file and pressing "Get Costs"
+// for the item the case describes ("nothing pressed": before any press), a
+// label at a time, lines separated by '/'.
 std::string details(const std::string& item) {
   tests::TemporaryDirectory directory;  // outlives the session, which keeps the file open
-  tests::GameFileFixture file;
+  tests::GameFileFixture file(item.starts_with("1.09;") ? kDiablo109 : kDiablo107);
   tests::RecordingWindow window;
   Session session(window);
+  const PickedItem picked = tests::describeItem(item, file);
+  window.dialogAnswers.emplace_back(directory.write(file));
+  session.open();
   if (item != "nothing pressed") {
-    tests::describeItem(item, file, window);
-    window.dialogAnswers.emplace_back(directory.write(file));
-    const auto selection = window.selection;  // a load clears the lists' selections
-    session.open();
-    // cppcheck-suppress unreadVariable ; the session reads it through the window
-    window.selection = selection;
+    window.describe(picked);
     session.getCostsPressed();
   }
   std::string shown;
-  for (const LabelText& label : detailsText(session.lastPress())) {
+  for (const LabelText& label : detailsText(session.lastPress(), session.game())) {
     std::string text = label.text;
     std::ranges::replace(text, '\n', '/');
     shown += (shown.empty() ? "" : " | ") + std::string(label.label) + ": " + text;

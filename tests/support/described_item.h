@@ -1,43 +1,45 @@
 #pragma once
 
-#include "pricing/shops.h"
+#include "pricing/picked_item.h"
 #include "tests/support/case_table.h"
 #include "tests/support/game_file_fixture.h"
-#include "tests/support/recording_window.h"
 
 namespace pricewright::tests {
 
-// Sets up record 3 of each table and the window as `item` says, in the case
-// tables' clauses; limits are 1000000 unless given:
+// Sets up record 3 of each table as `item` says, in the case tables' clauses,
+// and returns the item picked; limits are the game's own (140000 90000
+// 140000) unless given, and a spell's charges range from 0 to 100 unless given:
 //   normal: "Normal Item Only" checked      base BasePrice
 //   spell [ChargesMin ChargesMax] ChargeValue "charges"
 //   prefix (or suffix) EffectMin EffectMax CostMin CostMax PriceMultiplier "typed value"
 //   limits Griswold Wirt Adria      comma: the locale's separator is ","      cut N: the file's first N bytes
-inline void describeItem(const std::string& item, GameFileFixture& file, RecordingWindow& window) {
-  for (const Shop* shop : kShops) file.setLimit(shop->limit, 1'000'000);
+inline PickedItem describeItem(const std::string& item, GameFileFixture& file) {
+  file.setLimits({140'000, 90'000, 140'000});
+  PickedItem picked;
   std::size_t size = GameFileFixture::kDefaultSize;
   for (const Clause& c : clauses(item)) {
-    if (c.word == "normal") window.chkBase = 1;
-    if (c.word == "comma") window.separator = ",";
+    const auto pick = [&](Table table) { picked.pick(table) = {3, c.text}; };
+    if (c.word == "normal") picked.normalItemOnly = true;
+    if (c.word == "comma") picked.separator = ",";
     if (c.word == "cut") size = static_cast<std::size_t>(c.whole(0));
-    if (c.word == "limits")
-      for (std::size_t shop = 0; shop < kShops.size(); ++shop)
-        file.setLimit(kShops[shop]->limit, c.whole(shop));
-    const auto pick = [&](const TableLayout& table, std::vector<const FieldLayout*> fields,
-                          const TextBox* box) {
-      window.select(table.list, 3);
-      if (box) window.type(*box, c.text);
-      for (std::size_t f = 0; f < fields.size(); ++f) file.setField(table, *fields[f], 3, c.whole(f));
-    };
-    const std::vector affix{&kEffectMin, &kEffectMax, &kCostMin, &kCostMax, &kPriceMultiplier};
-    if (c.word == "prefix") pick(kPrefixTable, affix, &txtPreEff);
-    if (c.word == "suffix") pick(kSuffixTable, affix, &txtSufEff);
-    if (c.word == "spell" && c.numbers.size() == 1) pick(kSpellTable, {&kChargeValue}, &txtCharge);
-    if (c.word == "spell" && c.numbers.size() == 3)
-      pick(kSpellTable, {&kChargesMin, &kChargesMax, &kChargeValue}, &txtCharge);
-    if (c.word == "base") pick(kBaseItemTable, {&kBasePrice}, nullptr);
+    if (c.word == "limits") file.setLimits({c.whole(0), c.whole(1), c.whole(2)});
+    for (const auto& [word, table] : {std::pair{"prefix", Table::Prefixes}, {"suffix", Table::Suffixes}})
+      if (c.word == word) {
+        pick(table);
+        file.setAffix(table, 3, {c.whole(0), c.whole(1), c.whole(2), c.whole(3), c.whole(4)});
+      }
+    if (c.word == "spell") {
+      pick(Table::Spells);
+      const bool ranged = c.numbers.size() == 3;
+      file.setSpell(3, {ranged ? c.whole(0) : 0, ranged ? c.whole(1) : 100, c.whole(ranged ? 2 : 0)});
+    }
+    if (c.word == "base") {
+      pick(Table::BaseItems);
+      file.setBasePrice(3, c.whole(0));
+    }
   }
   file.resize(size);
+  return picked;
 }
 
 }  // namespace pricewright::tests

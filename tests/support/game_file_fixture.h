@@ -10,19 +10,23 @@
 #include <string>
 #include <vector>
 
-#include "gamedata/game_file_layout.h"
+#include "gamedata/byte_source.h"
+#include "gamedata/game_layouts.h"
+#include "gamedata/game_records.h"
 
 namespace pricewright::tests {
 
-// A synthetic game executable in memory. Every byte not placed on purpose
-// holds a fixed non-zero pseudo-random pattern, so a read from a wrong place
-// shows. Each record starts out named "Prefix 0", ..., "Base 155", its name in
-// a 32-byte slot of its own before the tables.
+// A synthetic game executable in memory, laid out as `layout` says. Every
+// byte not placed on purpose holds a fixed non-zero pseudo-random pattern, so
+// a read from a wrong place shows. Each record starts out named "Prefix 0",
+// ..., "Base 155", its name in a 32-byte slot of its own before the tables,
+// and the layout's version text lies in its place unless left out.
 class GameFileFixture {
 public:
   static constexpr std::size_t kDefaultSize = 680'000;
 
-  GameFileFixture() : bytes_(kDefaultSize) {
+  explicit GameFileFixture(const GameLayout& layout = kDiablo107, bool versionText = true)
+      : layout_(layout), bytes_(kDefaultSize) {
     for (std::uint32_t offset = 0; offset < bytes_.size(); ++offset) {
       std::uint32_t x = offset * 2654435761u + 0x9E3779B9u;
       x = (x ^ x >> 15) * 0x85EBCA6Bu;
@@ -30,10 +34,13 @@ public:
     }
     std::int32_t slot = 16'001;
     const char* const names[] = {"Prefix", "Suffix", "Base", "Spell"};  // in the order of kTables
-    for (std::size_t t = 0; t < kTables.size(); ++t)
-      for (ListIndex index = 0; index < kTables[t]->recordCount; ++index, slot += 32)
-        setName(*kTables[t], index, names[t] + (" " + std::to_string(index)), slot);
+    for (const Table table : kTables)
+      for (ListIndex index = 0; index < layout.table(table).recordCount; ++index, slot += 32)
+        setName(table, index, names[indexOf(table)] + (" " + std::to_string(index)), slot);
+    if (versionText) setBytes(layout.versionText.offset + 1, std::string(layout.versionText.text));
   }
+
+  const GameLayout& layout() const { return layout_; }
 
   // 4-byte little-endian value at 1-based `position`.
   void setValue(std::int32_t position, std::int32_t value) {
@@ -41,14 +48,40 @@ public:
     setBytes(position, {static_cast<char>(bits), static_cast<char>(bits >> 8), static_cast<char>(bits >> 16),
                         static_cast<char>(bits >> 24)});
   }
-  void setField(const TableLayout& table, const FieldLayout& field, ListIndex index, std::int32_t value) {
-    setValue(table.recordZeroPosition + field.offsetInRecord + index * table.recordSize, value);
+  // The field at `offset` in record `index`.
+  void setField(Table table, std::int32_t offset, ListIndex index, std::int32_t value) {
+    const TableLayout& at = layout_.table(table);
+    setValue(at.firstRecord + 1 + offset + index * at.recordSize, value);
   }
-  void setLimit(const SingleValueLayout& limit, std::int32_t value) { setValue(limit.position, value); }
+  void setAffix(Table table, ListIndex index, const AffixRecord& record) {
+    const AffixFields& at = layout_.affix;
+    for (const auto& [offset, value] : {std::pair{at.effectMin, record.effectMin},
+                                        {at.effectMax, record.effectMax},
+                                        {at.costMin, record.costMin},
+                                        {at.costMax, record.costMax},
+                                        {at.priceMultiplier, record.priceMultiplier}})
+      setField(table, offset, index, value);
+  }
+  void setBasePrice(ListIndex index, std::int32_t price) {
+    setField(Table::BaseItems, layout_.baseItem.basePrice, index, price);
+  }
+  void setSpell(ListIndex index, const SpellRecord& record) {
+    setField(Table::Spells, layout_.spell.chargesMin, index, record.chargesMin);
+    setField(Table::Spells, layout_.spell.chargesMax, index, record.chargesMax);
+    setField(Table::Spells, layout_.spell.chargeValue, index, record.chargeValue);
+  }
+  // The limits where the layout keeps them in the file; the game's own stay as they are.
+  void setLimits(const std::array<std::int32_t, 3>& limits) {
+    for (const Shop shop : kShopOrder)
+      if (const auto offset = layout_.limit(shop).offset) setValue(*offset + 1, limits[indexOf(shop)]);
+  }
+  void setNameAddress(Table table, ListIndex index, std::int32_t address) {
+    setField(table, layout_.table(table).nameAddress, index, address);
+  }
   // Points the record's NameAddress at `position` and writes `name` there, then
   // a zero byte when shorter than a name field.
-  void setName(const TableLayout& table, ListIndex index, const std::string& name, std::int32_t position) {
-    setField(table, kNameAddress, index, position + kNameAddressOfPositionZero);
+  void setName(Table table, ListIndex index, const std::string& name, std::int32_t position) {
+    setNameAddress(table, index, position + layout_.loadAddressOfFirstByte - 1);
     setBytes(position, name.size() < kNameFieldSize ? name + '\0' : name);
   }
   void setBytes(std::int32_t position, const std::string& bytes) {
@@ -56,27 +89,31 @@ public:
       throw std::out_of_range("outside the file");
     bytes.copy(bytes_.data() + position - 1, bytes.size());
   }
+  // Makes it a Windows program, as every release is: "MZ", and "PE" where its first header points.
+  void makeWindowsProgram() {
+    setBytes(1, "MZ");
+    setValue(0x3C + 1, 0x80);
+    setBytes(0x80 + 1, std::string("PE\0\0", 4));
+  }
   void resize(std::size_t size) { bytes_.resize(size, 0x5A); }
+  std::string_view bytes() const { return {bytes_.data(), bytes_.size()}; }
   void writeTo(const std::filesystem::path& path) const {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes_.data(), std::ssize(bytes_));
   }
 
 private:
+  const GameLayout& layout_;
   std::vector<char> bytes_;
 };
 
 // The made-up records of the worked example: prefix 5 ranges over 21 to 30,
 // costing 1000 to 2000 and twice the price of base item 2, 100. Only
 // Griswold's limit, 1500, is within reach.
-inline GameFileFixture exampleFile() {
-  GameFileFixture file;
-  const std::pair<const FieldLayout*, std::int32_t> prefix[] = {
-      {&kEffectMin, 21}, {&kEffectMax, 30}, {&kCostMin, 1000}, {&kCostMax, 2000}, {&kPriceMultiplier, 2}};
-  for (const auto& [field, value] : prefix) file.setField(kPrefixTable, *field, 5, value);
-  file.setField(kBaseItemTable, kBasePrice, 2, 100);
-  for (const auto& [limit, value] :
-       {std::pair{&kGriswoldLimit, 1500}, {&kWirtLimit, 1'000'000}, {&kAdriaLimit, 1'000'000}})
-    file.setLimit(*limit, value);
+inline GameFileFixture exampleFile(const GameLayout& layout = kDiablo107) {
+  GameFileFixture file(layout);
+  file.setAffix(Table::Prefixes, 5, {21, 30, 1000, 2000, 2});
+  file.setBasePrice(2, 100);
+  file.setLimits({1500, 1'000'000, 1'000'000});
   return file;
 }
 

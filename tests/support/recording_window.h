@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "pricing/picked_item.h"
 #include "tests/support/outcome.h"
 #include "window_interface/window.h"
 
@@ -36,6 +37,15 @@ public:
   }
   void select(ListBox list, ListIndex index) { selection[std::string(list.name)] = index; }
   void type(TextBox box, std::string text) { texts[std::string(box.name)] = std::move(text); }
+  // Picks, types and checks what `item` describes, as a player would.
+  void describe(const PickedItem& item) {
+    chkBase = item.normalItemOnly ? 1 : 0;
+    separator = item.separator;
+    for (const ListControl& control : kListControls) {
+      if (item.picked(control.table)) select(control.list, item.pick(control.table).index);
+      if (control.valueBox) type(*control.valueBox, item.pick(control.table).typed);
+    }
+  }
 
   void clearList(ListBox list) override {
     record("clear " + std::string(list.name));

@@ -14,7 +14,8 @@
 #include <thread>
 
 #include "gamedata/file_open.h"
-#include "pricing/shops.h"
+#include "gamedata/game_layouts.h"
+#include "pricing/game_rules.h"
 #include "shell/about_window_layout.h"
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
@@ -127,7 +128,9 @@ int wmain(int argc, wchar_t** argv) {
   SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(gameFile.c_str()));
   PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   HWND prefix = control(main, cboPrefix.name);
-  check(waitFor([&] { return SendMessageW(prefix, CB_GETCOUNT, 0, 0) == kPrefixTable.recordCount; }),
+  check(waitFor([&] {
+          return SendMessageW(prefix, CB_GETCOUNT, 0, 0) == kDiablo107.table(Table::Prefixes).recordCount;
+        }),
         "the lists filled from " + toUtf8(gameFile.wstring()));
 
   const auto pick = [&](ListBox list, int index) {
@@ -144,9 +147,9 @@ int wmain(int argc, wchar_t** argv) {
   PostMessageW(control(main, cmdGet), BM_CLICK, 0, 0);
   const std::string note = answerMessageBox("Note");
   check(note.find("Item Not Found at Griswold's Shop") != std::string::npos, "note " + note);
-  const std::string prices = text(control(main, kGriswold.priceBox.name)) + " " +
-                             text(control(main, kWirt.priceBox.name)) + " " +
-                             text(control(main, kAdria.priceBox.name));
+  const std::string prices = text(control(main, facts(Shop::Griswold).priceBox.name)) + " " +
+                             text(control(main, facts(Shop::Wirt).priceBox.name)) + " " +
+                             text(control(main, facts(Shop::Adria).priceBox.name));
   check(prices == "1644.44444444444 2466.66666666667 ---", "prices " + prices);
   HWND tips = nullptr;
   while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) &&

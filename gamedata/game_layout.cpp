@@ -1,4 +1,4 @@
-#include "gamedata/game_file_layout.h"
+#include "gamedata/game_layout.h"
 
 #include <string>
 
@@ -7,7 +7,7 @@
 
 namespace pricewright {
 
-std::int32_t fieldPosition(const TableLayout& table, const FieldLayout& field, ListIndex index) {
+std::int32_t fieldPosition(const TableLayout& table, Field field, ListIndex index) {
   const auto overflow = [&] {
     return RuntimeError(ErrorNumber::Overflow, "The position of " + std::string(field.name) + " in " +
                                                    std::string(table.name) + " record " +
@@ -15,14 +15,13 @@ std::int32_t fieldPosition(const TableLayout& table, const FieldLayout& field, L
   };
   const auto recordOffset = checkedMul<std::int16_t>(index, table.recordSize);
   if (!recordOffset) throw overflow();
-  const auto position =
-      checkedAdd<std::int32_t>(table.recordZeroPosition + field.offsetInRecord, *recordOffset);
+  const auto position = checkedAdd<std::int32_t>(table.firstRecord + 1 + field.offset, *recordOffset);
   if (!position) throw overflow();
   return *position;
 }
 
-std::int32_t namePosition(std::int32_t nameAddress) {
-  const auto position = checkedSub<std::int32_t>(nameAddress, kNameAddressOfPositionZero);
+std::int32_t namePosition(const GameLayout& layout, std::int32_t nameAddress) {
+  const auto position = checkedSub<std::int32_t>(nameAddress, layout.loadAddressOfFirstByte - 1);
   if (!position)
     throw RuntimeError(ErrorNumber::Overflow, "The name address " + std::to_string(nameAddress) +
                                                   " lies outside any file position.");

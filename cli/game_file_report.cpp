@@ -1,0 +1,15 @@
+#include "cli/game_file_report.h"
+
+namespace pricewright {
+
+nlohmann::ordered_json gameFileJson(const GameVersion& version) {
+  const std::optional<bool> modified = version.modified();
+  return {{"layout", version.layout->name},
+          {"release", version.release ? nlohmann::ordered_json(version.release->name) : nullptr},
+          {"modified", modified ? nlohmann::ordered_json(*modified) : nullptr},
+          {"limits_read", version.layout->limitsInFile()}};
+}
+
+std::string gameFileText(const GameVersion& version) { return "Game file: " + version.described() + "\n"; }
+
+}  // namespace pricewright

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "gamedata/game_layout.h"
+#include "gamedata/md5_digest.h"
+
+namespace pricewright {
+
+// A released game file, known by its MD5.
+struct Release {
+  std::string_view name;     // as scripts see it: "1.09b", "GOG"
+  std::string_view shown;    // as the player reads it after "Diablo ": "1.09 (GOG)"
+  std::string_view md5;      // lowercase hexadecimal
+  const GameLayout* layout;  // none where Pricewright cannot read the release
+};
+
+std::span<const Release> releases();
+
+// The release whose file has `digest`, if any.
+const Release* releaseWithDigest(const Md5Digest& digest);
+
+// What Pricewright reads, said where a file turns out to be something else.
+inline constexpr std::string_view kWhatPricewrightReads =
+    "Pricewright reads the game files of versions 1.07 and 1.09 (also 1.09b and the GOG release) and mods of "
+    "them.";
+
+// No release of the game is this large; a file of this size or more is no released file.
+inline constexpr std::int32_t kLargestRelease = 1 << 20;
+
+}  // namespace pricewright

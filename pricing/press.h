@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gamedata/error.h"
+#include "gamedata/open_game.h"
+#include "pricing/game_figures.h"
+#include "pricing/get_costs.h"
+#include "window_interface/window.h"
+
+namespace pricewright {
+
+// One press explained: how the boxes got their prices, and the game's figures.
+struct PriceBreakdown {
+  ItemRecords item;
+  BoxTerms boxes;
+  GameOutcome game;
+  std::string separator;
+  bool limitsFromFile = true;  // false where the layout gives the game's own
+};
+
+// What a press of "Get Costs" did.
+struct PressOutcome {
+  bool pressed = false;
+  bool fileNotLoaded = false;
+  std::vector<Shown> shown;
+  std::array<std::string, 3> boxTexts;  // the price boxes after the press, in the order of kShopOrder
+  std::optional<RuntimeError> error;
+  std::optional<PriceBreakdown> breakdown;  // after a press that ended well
+};
+
+// "Get Costs" on the open game for `picked`, with the game's figures beside it
+// from the same reads. `boxes` are the price boxes' texts before the press.
+PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<std::string, 3> boxes);
+
+// The main window's "Get Costs": presses for what the window describes, shows
+// what the press shows, and raises its error after; `outcome` keeps it all.
+void pressGetCosts(const std::optional<OpenGame>& game, Window& window, PressOutcome& outcome);
+
+// The item as the window describes it.
+PickedItem pickedItem(const Window& window);
+
+}  // namespace pricewright

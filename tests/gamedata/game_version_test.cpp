@@ -1,0 +1,80 @@
+#include "gamedata/game_version.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "gamedata/open_game.h"
+#include "tests/support/case_table.h"
+#include "tests/support/game_file_fixture.h"
+#include "tests/support/outcome.h"
+
+using namespace pricewright;
+
+namespace {
+Md5Digest digestOf(std::string_view release) {
+  Md5Digest digest{};
+  const auto found = std::ranges::find(releases(), release, &Release::name);
+  if (found == releases().end()) return digest;
+  for (std::size_t i = 0; i < digest.size(); ++i)
+    digest[i] = static_cast<std::uint8_t>(std::stoi(std::string(found->md5.substr(2 * i, 2)), nullptr, 16));
+  return digest;
+}
+
+// Writes the file the case describes and opens it with its MD5 faked as the case says.
+std::string opened(const std::string& file) {
+  const std::vector<tests::Clause> clauses = tests::clauses(file);
+  const auto has = [&](std::string_view word) {
+    return std::ranges::find(clauses, word, &tests::Clause::word) != clauses.end();
+  };
+  tests::GameFileFixture fixture(has("1.09") ? kDiablo109 : kDiablo107, !has("bare"));
+  if (has("md5") || has("program")) fixture.makeWindowsProgram();
+  const std::map<std::string, Table> tables{{"prefix", Table::Prefixes},
+                                            {"suffix", Table::Suffixes},
+                                            {"base item", Table::BaseItems},
+                                            {"spell", Table::Spells}};
+  for (const tests::Clause& c : clauses)
+    if (c.word == "address")
+      fixture.setNameAddress(tables.at(c.text), static_cast<ListIndex>(c.whole(0)), c.whole(1));
+  std::string bytes(fixture.bytes());
+  std::string release;
+  for (const tests::Clause& c : clauses) {
+    if (c.word == "cut" || c.word == "program") bytes.resize(static_cast<std::size_t>(c.whole(0)));
+    if (c.word == "zeros") bytes.assign(static_cast<std::size_t>(c.whole(0)), '\0');
+    if (c.word == "md5") release = c.text;
+  }
+  tests::TemporaryDirectory directory;
+  const std::filesystem::path path = directory.file("DIABLO.EXE");
+  std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+  std::string shown;
+  try {
+    const GameLoad load(path.string(), [&](std::string_view) { return digestOf(release); });
+    const GameVersion& version = load.version();
+    const std::optional<bool> modified = version.modified();
+    shown = std::string(version.layout->name) + " | " +
+            (version.release ? std::string(version.release->name) : "-") + " | " +
+            (modified ? *modified ? "modified" : "unmodified" : "unknown") + " | " + version.described() +
+            " |";
+    for (const auto& entries : load.listEntries()) shown += " " + std::to_string(entries.size());
+  } catch (const RuntimeError& error) {
+    shown = tests::errorText(error);
+  }
+  for (std::size_t at; (at = shown.find(path.string())) != std::string::npos;)
+    shown.replace(at, path.string().size(), "FILE");
+  return shown;
+}
+}  // namespace
+
+TEST(GameVersion, TellsEachFileByItsMd5OrVersionTextAndSaysWhatAWrongFileIs) {
+  tests::forEachCase("gamedata/game_files.txt",
+                     [](const std::string& file, const std::string& expected, const std::string& line) {
+                       EXPECT_EQ(opened(file), expected) << line;
+                     });
+}
+
+// The system's MD5, which names the releases, against RFC 1321's own examples.
+TEST(GameVersion, HashesWithTheSystemsMd5) {
+  EXPECT_EQ(hexText(md5Digest("")), "d41d8cd98f00b204e9800998ecf8427e");
+  EXPECT_EQ(hexText(md5Digest("message digest")), "f96b697d7cb7938d525a2f31aaf161d0");
+}
