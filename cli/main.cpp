@@ -1,5 +1,5 @@
 // pricewright-cli: the game file's tables and item prices for scripts. Exit
-// status 0 on success, 1 for a Get Costs error or a bad option, 2 when the
+// status 0 on success, 1 for a Get Costs error, an item the game never prices or a bad option, 2 when the
 // file cannot be opened or read.
 #include <CLI/CLI.hpp>
 
@@ -8,6 +8,7 @@
 #include "cli/game_tables.h"
 #include "cli/name_match.h"
 #include "cli/price_command.h"
+#include "cli/stock_command.h"
 #include "gamedata/error.h"
 #include "gamedata/open_game.h"
 #include "pricewright_version.h"
@@ -37,6 +38,19 @@ int price(const std::string& file, const pricewright::PriceRequest& request, boo
   std::cout << (json ? pricewright::priceJson(report) : pricewright::priceText(report));
   if (report.outcome.error) {
     std::cerr << report.outcome.error->what() << "\n";
+    return kBadUse;
+  }
+  return 0;
+}
+
+int stock(const std::string& file, const pricewright::PriceRequest& request, bool json) {
+  pricewright::GameLoad load(file);
+  const pricewright::PickedItem picked = pricewright::pickedItem(request, load.listEntries());
+  const pricewright::OpenGame game = std::move(load).open();
+  const pricewright::StockReport report = pricewright::stockReport(game, picked);
+  std::cout << (json ? pricewright::stockJson(report) : pricewright::stockText(report));
+  if (report.error) {
+    std::cerr << report.error->what() << "\n";
     return kBadUse;
   }
   return 0;
@@ -75,6 +89,17 @@ int run(int argc, char** argv) {
   priceCommand.add_flag("--normal-only", request.normalItemOnly, "Check \"Normal Item Only\"");
   priceCommand.add_flag("--json", priceJson, "Write JSON");
 
+  pricewright::PriceRequest stockRequest;
+  bool stockJson = false;
+  CLI::App& stockCommand = *app.add_subcommand(
+      "stock", "Which shops stock an item, over every roll of its affixes and charges the game can make.");
+  stockCommand.add_option("FILE", file, "The game executable")->required();
+  stockCommand.add_option("--base", stockRequest.base, "Base item: its name (any case) or #N")->required();
+  stockCommand.add_option("--prefix", stockRequest.prefix, "Prefix: its name (any case) or #N");
+  stockCommand.add_option("--suffix", stockRequest.suffix, "Suffix: its name (any case) or #N");
+  stockCommand.add_option("--spell", stockRequest.spell, "Spell: its name (any case) or #N");
+  stockCommand.add_flag("--json", stockJson, "Write JSON");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -85,12 +110,13 @@ int run(int argc, char** argv) {
       return tables(file, tablesJson  ? TablesFormat::Json
                           : tablesCsv ? TablesFormat::Csv
                                       : TablesFormat::Text);
+    if (stockCommand.parsed()) return stock(file, stockRequest, stockJson);
     return price(file, request, priceJson);
   } catch (const pricewright::UsageError& error) {
     std::cerr << error.what() << "\n";
     return kBadUse;
   } catch (const pricewright::RuntimeError& error) {
-    // Get Costs errors are reported by price(); what is left is opening or reading the file.
+    // price() and stock() report the item's own errors; what is left is opening or reading the file.
     std::cerr << error.what() << "\n";
     return kUnreadableFile;
   }

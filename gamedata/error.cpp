@@ -6,6 +6,7 @@ namespace pricewright {
 
 std::string_view description(ErrorNumber number) {
   switch (number) {
+  case ErrorNumber::InvalidProcedureCall: return "Invalid procedure call or argument";
   case ErrorNumber::Overflow: return "Overflow";
   case ErrorNumber::TypeMismatch: return "Type mismatch";
   case ErrorNumber::BadFileName: return "Bad file name or number";

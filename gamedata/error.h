@@ -9,6 +9,7 @@ namespace pricewright {
 // The numbers are the classic run-time error numbers that players of Windows
 // programs of the game's era know from their message boxes.
 enum class ErrorNumber : int {
+  InvalidProcedureCall = 5,
   Overflow = 6,
   TypeMismatch = 13,
   BadFileName = 52,
@@ -44,7 +45,7 @@ private:
 
   ErrorNumber number_;
   std::string whatFailed_;
-  bool plain_ = false;
+  bool plain_;
 };
 
 }  // namespace pricewright

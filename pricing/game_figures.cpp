@@ -1,5 +1,6 @@
 #include "pricing/game_figures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -20,25 +21,19 @@ public:
 
 private:
   // The game keeps values in 32 bits; one beyond is reported, never wrapped.
-  std::optional<std::int64_t> within32Bits(std::int64_t value, std::string_view what) {
-    if (value >= std::numeric_limits<std::int32_t>::min() &&
-        value <= std::numeric_limits<std::int32_t>::max())
-      return value;
+  std::optional<std::int64_t> held(std::int64_t value, std::string_view what) {
+    if (within32Bits(value)) return value;
     reason = "The game cannot hold " + std::string(what) + ", " + std::to_string(value) +
              ": it is beyond the range of a 32-bit integer.";
     return std::nullopt;
   }
 
-  std::optional<std::int64_t> product(std::int64_t a, std::int64_t b, std::string_view what) {
-    std::int64_t result = 0;
-    if (!__builtin_mul_overflow(a, b, &result)) return within32Bits(result, what);
-    reason = "The game cannot hold " + std::string(what) + ": it is beyond the range of a 32-bit integer.";
-    return std::nullopt;
-  }
-
-  // The game rolls whole values within the record's range only; `what` follows "this".
-  std::optional<std::int64_t> rolled(double value, std::int32_t low, std::int32_t high,
+  // The game rolls whole values between the record's two ends only, whichever
+  // is the larger; `what` follows "this".
+  std::optional<std::int64_t> rolled(double value, std::int32_t first, std::int32_t last,
                                      std::string_view what) {
+    const std::int32_t low = std::min(first, last);
+    const std::int32_t high = std::max(first, last);
     if (value == std::floor(value) && value >= low && value <= high) return static_cast<std::int64_t>(value);
     const std::string range = std::to_string(low) + " to " + std::to_string(high);
     reason = "The game never rolls " + plainNumberText(value, separator_) + " for this " + std::string(what) +
@@ -72,10 +67,9 @@ std::optional<GameFigures> FiguresOf::figures(const ShopLimits& limits) {
     const std::optional<std::int64_t> charges =
         rolled(item_.charges, item_.spell->chargesMin, item_.spell->chargesMax, "spell's charges");
     if (!charges) return std::nullopt;
-    game.chargesTerm = *charges * item_.spell->chargeValue / kChargeDivisor;
+    game.chargesTerm = chargesTerm(*charges, item_.spell->chargeValue);
   }
-  const std::optional<std::int64_t> baseValue =
-      within32Bits(*item_.basePrice + game.chargesTerm, "the base value");
+  const std::optional<std::int64_t> baseValue = held(*item_.basePrice + game.chargesTerm, "the base value");
   if (!baseValue) return std::nullopt;
   game.baseValue = *baseValue;
   for (const auto& [picked, percent, cost] :
@@ -90,17 +84,15 @@ std::optional<GameFigures> FiguresOf::figures(const ShopLimits& limits) {
   if (item_.prefix || item_.suffix) {
     game.multiplierSum = std::int64_t{item_.prefix ? item_.prefix->record.priceMultiplier : 0} +
                          (item_.suffix ? item_.suffix->record.priceMultiplier : 0);
-    if (game.multiplierSum > 0) {
-      const std::optional<std::int64_t> baseTerm =
-          product(game.multiplierSum, game.baseValue, "the base term");
-      if (!baseTerm) return std::nullopt;
-      game.baseTerm = *baseTerm;
-    }
-    if (game.multiplierSum < 0) game.baseTerm = game.baseValue / game.multiplierSum;
-    const std::int64_t value = game.baseTerm + game.prefixCost.value_or(0) + game.suffixCost.value_or(0);
-    const std::optional<std::int64_t> floored = within32Bits(value > 0 ? value : 1, "the item's value");
-    if (!floored) return std::nullopt;
-    game.value = *floored;
+    const std::optional<std::int64_t> term =
+        held(baseTerm(game.multiplierSum, game.baseValue), "the base term");
+    if (!term) return std::nullopt;
+    game.baseTerm = *term;
+    const std::optional<std::int64_t> value =
+        held(magicValue(game.baseTerm, game.prefixCost.value_or(0) + game.suffixCost.value_or(0)),
+             "the item's value");
+    if (!value) return std::nullopt;
+    game.value = *value;
   } else {
     game.value = game.baseValue;
   }
@@ -115,13 +107,6 @@ std::optional<GameFigures> FiguresOf::figures(const ShopLimits& limits) {
   return game;
 }
 }  // namespace
-
-AffixCost affixCost(const AffixRecord& r, std::int64_t value) {
-  if (r.effectMin == r.effectMax || r.costMin == r.costMax) return {std::nullopt, r.costMin};
-  // cppcheck-suppress redundantAssignment ; a false finding on the one assignment
-  const std::int64_t percent = 100 * (value - r.effectMin) / (std::int64_t{r.effectMax} - r.effectMin);
-  return {percent, r.costMin + (std::int64_t{r.costMax} - r.costMin) * percent / 100};
-}
 
 GameOutcome gameFigures(const ItemRecords& item, const ShopLimits& limits, std::string_view separator) {
   FiguresOf figuresOf(item, separator);

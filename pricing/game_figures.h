@@ -65,13 +65,4 @@ struct GameOutcome {
 // `separator` writes typed fractions in reasons.
 GameOutcome gameFigures(const ItemRecords& item, const ShopLimits& limits, std::string_view separator);
 
-// An affix's cost in the game at the whole value `value` within its range:
-// CostMin plus the cost range's share in whole percent, toward zero; the
-// percent is none where the cost is CostMin whatever the value.
-struct AffixCost {
-  std::optional<std::int64_t> percent;
-  std::int64_t cost;
-};
-AffixCost affixCost(const AffixRecord& record, std::int64_t value);
-
 }  // namespace pricewright

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string_view>
 
+#include "gamedata/game_records.h"
 #include "gamedata/tables.h"
 #include "window_interface/controls.h"
 
@@ -15,6 +18,16 @@ namespace pricewright {
 
 // The kinds of item the shops tell apart.
 enum class ItemKind { Nothing, Plain, Magic, Spell };
+// As the shops' sayings name them: "magic items without a spell".
+constexpr std::string_view kindName(ItemKind kind) {
+  switch (kind) {
+  case ItemKind::Plain: return "plain items";
+  case ItemKind::Magic: return "magic items without a spell";
+  case ItemKind::Spell: return "items with a spell";
+  case ItemKind::Nothing: break;
+  }
+  return "nothing";
+}
 
 // Griswold sells plain and magic items, Wirt magic ones, Adria those with a spell.
 constexpr bool sells(Shop shop, ItemKind kind) {
@@ -38,8 +51,49 @@ constexpr std::int64_t gameAsks(Shop shop, std::int64_t value) {
   return value * markUp(shop).numerator / markUp(shop).denominator;
 }
 
-// A spell's charges count toward an item's value at a fifth of its ChargeValue each.
+// A spell's charges count toward an item's value at a fifth of its ChargeValue each, toward zero.
 inline constexpr int kChargeDivisor = 5;
+constexpr std::int64_t chargesTerm(std::int64_t charges, std::int32_t chargeValue) {
+  return charges * chargeValue / kChargeDivisor;
+}
+
+// An affix's cost at the whole value `value` within its range: CostMin plus
+// the cost range's share in whole percent, toward zero; the percent is none
+// where the cost is CostMin whatever the value.
+struct AffixCost {
+  std::optional<std::int64_t> percent;
+  std::int64_t cost;
+};
+constexpr AffixCost affixCost(const AffixRecord& r, std::int64_t value) {
+  if (r.effectMin == r.effectMax || r.costMin == r.costMax) return {std::nullopt, r.costMin};
+  const std::int64_t percent = 100 * (value - r.effectMin) / (std::int64_t{r.effectMax} - r.effectMin);
+  return {percent, r.costMin + (std::int64_t{r.costMax} - r.costMin) * percent / 100};
+}
+
+// The affixes' multipliers act on the base value: a positive sum multiplies
+// it, a negative one divides it, toward zero, and a sum of 0 leaves nothing.
+// In 64 bits, held at its limits, for the callers to see where the game's 32 fall short.
+constexpr std::int64_t baseTerm(std::int64_t multiplierSum, std::int64_t baseValue) {
+  if (multiplierSum == 0) return 0;
+  if (multiplierSum < 0) return baseValue / multiplierSum;
+  std::int64_t product = 0;
+  if (__builtin_mul_overflow(multiplierSum, baseValue, &product))
+    return baseValue < 0 ? std::numeric_limits<std::int64_t>::min()
+                         : std::numeric_limits<std::int64_t>::max();
+  return product;
+}
+// A magic item is worth its base term and its affixes' costs, and never less than 1.
+constexpr std::int64_t magicValue(std::int64_t baseTerm, std::int64_t costs) {
+  std::int64_t sum = 0;
+  if (__builtin_add_overflow(baseTerm, costs, &sum))
+    return baseTerm < 0 ? 1 : std::numeric_limits<std::int64_t>::max();
+  return std::max<std::int64_t>(sum, 1);
+}
+// Whether the game, which keeps values in 32 bits, can hold `value`.
+constexpr bool within32Bits(std::int64_t value) {
+  return value >= std::numeric_limits<std::int32_t>::min() &&
+         value <= std::numeric_limits<std::int32_t>::max();
+}
 
 // A shop buys an item back for a quarter of its value, and never for less than 1.
 constexpr std::int64_t buyBack(std::int64_t value) { return std::max<std::int64_t>(value / 4, 1); }

@@ -152,4 +152,12 @@ std::string plainNumberText(double value, std::string_view decimalSeparator) {
          (plain ? plainForm(decimal, decimalSeparator) : exponentForm(decimal, decimalSeparator));
 }
 
+std::string groupedNumber(std::int64_t value) {
+  std::string digits =
+      std::to_string(value < 0 ? -static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
+  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<std::size_t>(at), ",");
+  return (value < 0 ? "-" : "") + digits;
+}
+
 }  // namespace pricewright

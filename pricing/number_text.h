@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,8 @@ double numberFromText(std::string_view text, std::string_view decimalSeparator, 
 // down ("1.5E+15", "1E-05"). Every whole number a price can be below 1E+15
 // shows as its digits. `value` is finite, as every calculated price is.
 std::string plainNumberText(double value, std::string_view decimalSeparator);
+
+// A whole number with its thousands grouped, as the game's figures are written: "105,000".
+std::string groupedNumber(std::int64_t value);
 
 }  // namespace pricewright

@@ -65,29 +65,21 @@ void MainWindow::wireEvents() {
               [this, list = ListBox{row.name}] { session_.picked(list); });
   connect(&control<QCheckBox>(chkBase), &QCheckBox::clicked, this,
           [this] { session_.normalItemOnlyClicked(); });
-  connect(&control<QPushButton>(cmdGet), &QPushButton::clicked, this, [this] { getCostsPressed(); });
+  connect(&control<QPushButton>(cmdGet), &QPushButton::clicked, this, [this] { session_.getCostsPressed(); });
 }
 
 void MainWindow::run(MenuCommand command) {
   switch (command) {
   case MenuCommand::OpensMenu: break;
-  case MenuCommand::Open:
-    session_.open();
-    refreshDetails();
-    break;
+  case MenuCommand::Open: session_.open(); break;
   case MenuCommand::Exit: exitProgram(); break;
   case MenuCommand::About: showAbout(); break;
   case MenuCommand::Details: showDetails(); break;
   }
 }
 
-void MainWindow::getCostsPressed() {
-  session_.getCostsPressed();
-  refreshDetails();
-}
-
 void MainWindow::refreshDetails() {
-  if (detailsWindow()) details_->showTexts(detailsText(session_.lastPress(), session_.game()));
+  if (detailsWindow()) details_->showTexts(session_.details());
 }
 
 DetailsWindow* MainWindow::detailsWindow() const {
@@ -100,16 +92,13 @@ void MainWindow::showDetails() {
     details_->setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, details_->size(), geometry()));
   }
-  details_->showTexts(detailsText(session_.lastPress(), session_.game()));
+  details_->showTexts(session_.details());
   details_->show();
   details_->raise();
   details_->activateWindow();
 }
 
-void MainWindow::openFile(const QString& path) {
-  session_.openFile(path.toStdString());
-  refreshDetails();
-}
+void MainWindow::openFile(const QString& path) { session_.openFile(path.toStdString()); }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();

@@ -61,7 +61,6 @@ protected:
 
 private:
   void wireEvents();
-  void getCostsPressed();
   // Shows the session's file and last press in the Details window, when open.
   void refreshDetails();
   void run(MenuCommand command);
@@ -69,7 +68,7 @@ private:
   template <typename Control> Control& control(std::string_view name) const;
 
   Dialogs& dialogs_;
-  Session session_{*this};
+  Session session_{*this, [this] { refreshDetails(); }};
   QString chosenFileName_;
   // Ownerless, so held here. A closed one is replaced by the next About.
   std::unique_ptr<AboutWindow> about_;

@@ -6,6 +6,7 @@
 
 #include "pricing/game_rules.h"
 #include "pricing/number_text.h"
+#include "pricing/stock.h"
 #include "shell/details_window_layout.h"
 
 namespace pricewright {
@@ -14,9 +15,9 @@ namespace {
 constexpr std::string_view kDiffers = "differs";
 
 // The table's columns, built a row at a time.
-class Table {
+class Columns {
 public:
-  Table(std::string separator, bool gameKnown) : separator_(std::move(separator)), gameKnown_(gameKnown) {}
+  Columns(std::string separator, bool gameKnown) : separator_(std::move(separator)), gameKnown_(gameKnown) {}
 
   // `same` says whether the two figures agree, where their texts alone cannot.
   void row(std::string_view term, const std::string& boxes, const std::string& game,
@@ -48,32 +49,22 @@ private:
   std::string differs_;
 };
 
-std::string multiplierText(const Table& table, std::int64_t multiplier, double term) {
+std::string multiplierText(const Columns& table, std::int64_t multiplier, double term) {
   return (multiplier < 0 ? "/ " : "x ") + std::to_string(multiplier) + " = " + table.number(term);
 }
 
-std::string percentText(const Table& table, const std::optional<std::int64_t>& cost,
+std::string percentText(const Columns& table, const std::optional<std::int64_t>& cost,
                         const std::optional<std::int64_t>& percent) {
   return table.number(cost) + (percent ? " (" + std::to_string(*percent) + "%)" : "");
 }
 
 // A shop's price as its box shows it and as the game asks it; a box that shows
 // no price and a shop that does not sell the kind agree.
-void shopRow(Table& table, Shop shop, const std::string& boxText, const GameFigures* game) {
+void shopRow(Columns& table, Shop shop, const std::string& boxText, const GameFigures* game) {
   const bool boxHasPrice = boxText != facts(shop).notSold && !boxText.empty();
   const std::optional<std::int64_t> asks = game ? game->shops[indexOf(shop)].asks : std::nullopt;
   const std::string gameText = !game ? "" : asks ? table.number(asks) : "not carried";
   table.row(facts(shop).name, boxText, !boxHasPrice && game && !asks ? boxText : gameText);
-}
-
-std::string_view kindText(ItemKind kind) {
-  switch (kind) {
-  case ItemKind::Plain: return "plain items";
-  case ItemKind::Magic: return "magic items without a spell";
-  case ItemKind::Spell: return "items with a spell";
-  case ItemKind::Nothing: break;
-  }
-  return "nothing";
 }
 
 // "Wirt: value 70,000 is within his limit of 90,000; he asks 105,000."
@@ -84,7 +75,7 @@ std::string shopLine(Shop shop, const PriceBreakdown& breakdown, const GameFigur
   const std::string pronoun(s.pronoun);
   std::string line = std::string(s.name) + ": ";
   if (!figures.asks)
-    return line + pronoun + " does not sell " + std::string(kindText(breakdown.item.kind)) + ".";
+    return line + pronoun + " does not sell " + std::string(kindName(breakdown.item.kind)) + ".";
   const std::string limit =
       (pronoun == "she" ? "her limit of " : "his limit of ") + groupedNumber(figures.limit);
   if (figures.stocked)
@@ -117,7 +108,7 @@ std::string differencesNote(const PriceBreakdown& breakdown, const GameFigures& 
 std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown,
                                      const std::array<std::string, 3>& boxTexts) {
   const GameFigures* game = breakdown.game.figures ? &*breakdown.game.figures : nullptr;
-  Table table(breakdown.separator, game != nullptr);
+  Columns table(breakdown.separator, game != nullptr);
   const BoxTerms& boxes = breakdown.boxes;
   const auto gameNumber = [&](auto member) { return game ? table.number(std::optional(game->*member)) : ""; };
   const ItemRecords& item = breakdown.item;
@@ -176,12 +167,35 @@ std::vector<LabelText> pressText(const PressOutcome& outcome) {
 }
 }  // namespace
 
-std::string groupedNumber(std::int64_t value) {
-  std::string digits =
-      std::to_string(value < 0 ? -static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
-  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
-    digits.insert(static_cast<std::size_t>(at), ",");
-  return (value < 0 ? "-" : "") + digits;
+std::string whereToBuy(const OpenGame* game, const PickedItem& picked) {
+  if (!game || std::ranges::none_of(kTables, [&](Table table) { return picked.picked(table); }))
+    return "Pick an item in the main window: this shows which shops can stock it, over every roll the game "
+           "can "
+           "make of it.";
+  try {
+    const GameRecords records = game->records();
+    ShopLimits limits{};
+    for (const Shop shop : kShopOrder) limits[indexOf(shop)] = records.limit(shop);
+    const Stock stock = stockOf(stockItem(records, picked), limits);
+    const bool one = stock.rolls == 1;
+    std::string text = "The picked item has " + rollCountText(stock.rolls) +
+                       (one ? " roll, value " : " rolls, values ") + groupedNumber(stock.lowestValue) +
+                       (one ? "" : " to " + groupedNumber(stock.highestValue)) + ".";
+    for (const ShopFacts& shop : kShops) {
+      const ShopStock& at = stock.shops[indexOf(shop.shop)];
+      text += "\n" + std::string(shop.name) + ": ";
+      if (!at.carried)
+        text += std::string(shop.pronoun) + " " + at.which + ".";
+      else
+        text += rollCountText(at.stocked) + " stocked" +
+                (at.highestStockedValue ? ", up to " + groupedNumber(*at.highestStockedValue) : "") + ": " +
+                at.which + ".";
+    }
+    text += "\n" + std::string(kItemLevelNote);
+    return game->version.layout->limitsInFile() ? text : text + "\n" + std::string(kGameOwnLimits);
+  } catch (const RuntimeError& error) {
+    return error.whatFailed();
+  }
 }
 
 std::string gameFileLine(const OpenGame* game) {
@@ -189,9 +203,11 @@ std::string gameFileLine(const OpenGame* game) {
   return game->file.fileName() + ": " + game->version.described();
 }
 
-std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game) {
+std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game,
+                                   const PickedItem& picked) {
   std::vector<LabelText> labels{{lblGameFile, gameFileLine(game)}};
   std::ranges::move(pressText(outcome), std::back_inserter(labels));
+  labels.push_back({lblWhereToBuy, whereToBuy(game, picked)});
   return labels;
 }
 

@@ -16,15 +16,14 @@ struct LabelText {
 };
 
 // Everything the Details window shows, whatever toolkit draws it: the open
-// file and its version, then for the last press of "Get Costs" the table's
-// columns (one line per row), the line per shop and the note; before any
-// press, what to do, after an error, what failed.
-std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game);
+// file and its version; for the last press of "Get Costs" the table's
+// columns (one line per row), the line per shop and the note (before any
+// press, what to do; after an error, what failed); and where the `picked`
+// item can be bought, over every roll the game can make of it.
+std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game,
+                                   const PickedItem& picked);
 
 // "DIABLO.EXE: Diablo 1.09 (GOG)", or that no file is open.
 std::string gameFileLine(const OpenGame* game);
-
-// A whole number with its thousands grouped: "105,000".
-std::string groupedNumber(std::int64_t value);
 
 }  // namespace pricewright

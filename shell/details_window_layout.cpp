@@ -7,11 +7,12 @@ namespace pricewright {
 namespace {
 using enum ControlKind;
 
-// The open file on top; eleven rows of the table fit the columns; the shop lines and the note wrap.
+// The open file on top; eleven rows of the table fit the columns; the shop lines, the note and where to buy
+// wrap.
 // clang-format off
 constexpr std::array kControls = std::to_array<ControlSpec>({
     // name      kind           caption            Left  Top   Width Height Tab  text    back
-    {cmdClose,    Button,        "Close",           3180, 5460, 1260, 345,   0,  kStandardColour, kStandardColour},
+    {cmdClose,    Button,        "Close",           3180, 7980, 1260, 345,   0,  kStandardColour, kStandardColour},
     {lblGameFile, WrappingLabel, "",                240,  240,  7140, 195,   1,  kWhite, kBlack},
     {"Label1",    Label,         "Term",            240,  540,  1905, 195,   2,  kWhite, kBlack},
     {"Label2",    Label,         "By the boxes",    2160, 540,  2025, 195,   3,  kWhite, kBlack},
@@ -22,11 +23,13 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {lblDiffers,  WrappingLabel, "",                6240, 840,  1140, 2280,  8,  kWhite, kBlack},
     {lblShops,    WrappingLabel, "",                240,  3240, 7140, 1080,  9,  kWhite, kBlack},
     {lblNote,     WrappingLabel, "",                240,  4380, 7140, 960,   10, kWhite, kBlack},
+    {"Label4",    Label,         "Where to buy",    240,  5460, 1905, 195,   11, kWhite, kBlack},
+    {lblWhereToBuy, WrappingLabel, "",              240,  5760, 7140, 2100,  12, kWhite, kBlack},
 });
 // clang-format on
 }  // namespace
 
-const WindowSpec kDetailsWindow{"frmDetails", "Price Details", 7620, 5940, kBlack};
+const WindowSpec kDetailsWindow{"frmDetails", "Price Details", 7620, 8460, kBlack};
 
 std::span<const ControlSpec> detailsWindowControls() { return kControls; }
 

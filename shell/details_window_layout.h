@@ -9,8 +9,8 @@ namespace pricewright {
 
 // The Details window, frmDetails: the open file and its version, the terms of
 // the last price in columns (the term, the boxes' figure, the game's, and a
-// mark where they differ), then a line per shop and a closing note. Close,
-// Enter and Esc close it.
+// mark where they differ), a line per shop and a closing note, and which
+// shops stock the picked item over every roll. Close, Enter and Esc close it.
 extern const WindowSpec kDetailsWindow;
 std::span<const ControlSpec> detailsWindowControls();
 
@@ -22,6 +22,7 @@ inline constexpr std::string_view lblGame = "lblGame";
 inline constexpr std::string_view lblDiffers = "lblDiffers";
 inline constexpr std::string_view lblShops = "lblShops";
 inline constexpr std::string_view lblNote = "lblNote";
+inline constexpr std::string_view lblWhereToBuy = "lblWhereToBuy";
 inline constexpr std::string_view cmdClose = "cmdClose";
 
 }  // namespace pricewright

@@ -1,6 +1,5 @@
 #include "shell/session.h"
 
-#include "gamedata/error.h"
 #include "gamedata/file_open.h"
 #include "pricing/plain_item_reset.h"
 #include "pricing/range_hints.h"
@@ -10,14 +9,13 @@ namespace pricewright {
 template <typename Operation> void Session::run(Operation operation) {
   try {
     operation();
-  } catch (const RuntimeError& error) {
-    // Unlike the classic run-time error, this one does not end the program: a
-    // typo in a value box must not cost the player the loaded file.
-    window_.showMessage(error.what(), "Error", MessageIcon::Warning);
   } catch (const std::exception& error) {
-    // Nothing else is expected to fail; should it, the player still keeps the program.
+    // Unlike the classic run-time error, this one does not end the program: a
+    // typo in a value box must not cost the player the loaded file. Any other
+    // failure, never expected, is shown the same way.
     window_.showMessage(error.what(), "Error", MessageIcon::Warning);
   }
+  if (changed_) changed_();
 }
 
 void Session::open() {

@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include <functional>
 #include <optional>
 
 #include "gamedata/open_game.h"
 #include "pricing/press.h"
+#include "shell/details_text.h"
 #include "window_interface/window.h"
 
 namespace pricewright {
@@ -16,7 +18,9 @@ namespace pricewright {
 // operations leave nothing behind that a later event could trip over.
 class Session {
 public:
-  explicit Session(Window& window) : window_(window) {}
+  // `changed` runs after every event, for the shell to show the new details.
+  explicit Session(Window& window, std::function<void()> changed = {})
+      : window_(window), changed_(std::move(changed)) {}
 
   // File > Open (or Ctrl+O). The last press belonged to the file before.
   void open();
@@ -35,13 +39,16 @@ public:
   bool hasOpenFile() const { return game_.has_value(); }
   // The open game file, if any.
   const OpenGame* game() const { return game_ ? &*game_ : nullptr; }
-  // What the last "Get Costs" did, for the Details window.
+  // What the last "Get Costs" did.
   const PressOutcome& lastPress() const { return lastPress_; }
+  // What the Details window shows now: the open file, the last press, and where the picked item is sold.
+  std::vector<LabelText> details() const { return detailsText(lastPress_, game(), pickedItem(window_)); }
 
 private:
   template <typename Operation> void run(Operation operation);
 
   Window& window_;
+  std::function<void()> changed_;
   std::optional<OpenGame> game_;
   PressOutcome lastPress_;
 };

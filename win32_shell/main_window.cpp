@@ -82,7 +82,7 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     } else if (LOWORD(wParam) == IDOK && GetFocus() == control(cmdGet)) {
       // The dialog manager turns Enter into IDOK. It presses "Get Costs" only
       // while the button has the focus; Esc (IDCANCEL) does nothing here.
-      getCostsPressed();
+      session_.getCostsPressed();
     }
     return 0;
   case WM_NCDESTROY:
@@ -105,29 +105,21 @@ void MainWindow::controlNotified(HWND notifying, int code) {
   else if (entry.name == chkBase && code == BN_CLICKED)
     session_.normalItemOnlyClicked();
   else if (entry.name == cmdGet && code == BN_CLICKED)
-    getCostsPressed();
+    session_.getCostsPressed();
 }
 
 void MainWindow::run(MenuCommand command) {
   switch (command) {
   case MenuCommand::OpensMenu: break;
-  case MenuCommand::Open:
-    session_.open();
-    refreshDetails();
-    break;
+  case MenuCommand::Open: session_.open(); break;
   case MenuCommand::Exit: exitProgram(); break;
   case MenuCommand::About: showAbout(); break;
   case MenuCommand::Details: showDetails(); break;
   }
 }
 
-void MainWindow::getCostsPressed() {
-  session_.getCostsPressed();
-  refreshDetails();
-}
-
 void MainWindow::refreshDetails() {
-  if (details_ && details_->isOpen()) details_->showTexts(detailsText(session_.lastPress(), session_.game()));
+  if (details_ && details_->isOpen()) details_->showTexts(session_.details());
 }
 
 void MainWindow::showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout) {
@@ -139,13 +131,10 @@ void MainWindow::showSide(std::unique_ptr<SideWindow>& side, const SideWindowLay
 
 void MainWindow::showDetails() {
   showSide(details_, detailsSideWindow());
-  details_->showTexts(detailsText(session_.lastPress(), session_.game()));
+  details_->showTexts(session_.details());
 }
 
-void MainWindow::openFile(const std::wstring& path) {
-  session_.openFile(toUtf8(path));
-  refreshDetails();
-}
+void MainWindow::openFile(const std::wstring& path) { session_.openFile(toUtf8(path)); }
 
 void MainWindow::showAbout() { showSide(about_, aboutSideWindow()); }
 

@@ -56,7 +56,6 @@ private:
   void showAbout();
   // Opens the Details window, or brings the open one to the front.
   void showDetails();
-  void getCostsPressed();
   // Shows the session's file and last press in the Details window, when open.
   void refreshDetails();
   // Ends the program at once: closes the file and both windows.
@@ -67,7 +66,7 @@ private:
 
   HWND window_ = nullptr;
   HACCEL shortcuts_ = nullptr;
-  Session session_{*this};
+  Session session_{*this, [this] { refreshDetails(); }};
   std::wstring chosenFileName_;
   std::wstring tooltipText_;  // the text a price box's tooltip shows now
   // Ownerless, so held here. A closed one is replaced by the next About or Details.

@@ -40,7 +40,8 @@ std::string opened(const std::string& file) {
   std::string bytes(fixture.bytes());
   std::string release;
   for (const tests::Clause& c : clauses) {
-    if (c.word == "cut" || c.word == "program") bytes.resize(static_cast<std::size_t>(c.whole(0)));
+    if (c.word == "cut" || c.word == "program" || c.word == "grow")
+      bytes.resize(static_cast<std::size_t>(c.whole(0)));
     if (c.word == "zeros") bytes.assign(static_cast<std::size_t>(c.whole(0)), '\0');
     if (c.word == "md5") release = c.text;
   }

@@ -25,7 +25,7 @@ std::string details(const std::string& item) {
     session.getCostsPressed();
   }
   std::string shown;
-  for (const LabelText& label : detailsText(session.lastPress(), session.game())) {
+  for (const LabelText& label : session.details()) {
     std::string text = label.text;
     std::ranges::replace(text, '\n', '/');
     shown += (shown.empty() ? "" : " | ") + std::string(label.label) + ": " + text;

@@ -39,7 +39,7 @@ TEST(WindowTables, NameEachControlOnceInsideItsWindowAndTakeTheFocusInTabOrder) 
   }
   for (const ShopFacts& shop : kShops) EXPECT_TRUE(has(mainWindowControls(), shop.priceBox.name));
   EXPECT_TRUE(has(mainWindowControls(), chkBase) && has(mainWindowControls(), cmdGet));
-  for (const LabelText& label : detailsText({}, nullptr))
+  for (const LabelText& label : detailsText({}, nullptr, {}))
     EXPECT_TRUE(has(detailsWindowControls(), label.label)) << label.label;
 }
 

@@ -1,0 +1,90 @@
+#include "cli/stock_command.h"
+
+#include <nlohmann/json.hpp>
+
+#include "cli/aligned_text.h"
+#include "cli/game_file_report.h"
+#include "pricing/number_text.h"
+
+namespace pricewright {
+
+namespace {
+// A count as JSON: 2^64, which only two 32-bit ranges reach, needs a double, which holds it exactly.
+nlohmann::ordered_json countJson(RollCount count) {
+  if (count <= std::numeric_limits<std::uint64_t>::max()) return static_cast<std::uint64_t>(count);
+  return static_cast<double>(count);
+}
+
+std::string lowercaseName(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return lower;
+}
+}  // namespace
+
+StockReport stockReport(const OpenGame& game, const PickedItem& picked) {
+  StockReport report{game.version, std::nullopt, std::nullopt};
+  const GameRecords records = game.records();
+  ShopLimits limits{};
+  for (const Shop shop : kShopOrder) limits[indexOf(shop)] = records.limit(shop);
+  try {
+    report.stock = stockOf(stockItem(records, picked), limits);
+  } catch (const RuntimeError& error) {
+    if (error.number() != ErrorNumber::InvalidProcedureCall && error.number() != ErrorNumber::Overflow) throw;
+    report.error = error;
+  }
+  return report;
+}
+
+std::string stockJson(const StockReport& report) {
+  nlohmann::ordered_json json;
+  json["game_file"] = gameFileJson(report.version);
+  for (const char* key : {"rolls", "lowest_value", "highest_value", "shops", "error"}) json[key] = nullptr;
+  if (const auto& stock = report.stock) {
+    json["rolls"] = countJson(stock->rolls);
+    json["lowest_value"] = stock->lowestValue;
+    json["highest_value"] = stock->highestValue;
+    for (const ShopFacts& facts : kShops) {
+      const ShopStock& shop = stock->shops[indexOf(facts.shop)];
+      json["shops"][lowercaseName(facts.name)] = {
+          {"carried", shop.carried},
+          {"limit", shop.limit},
+          {"stocked", countJson(shop.stocked)},
+          {"highest_stocked_value",
+           shop.highestStockedValue ? nlohmann::ordered_json(*shop.highestStockedValue) : nullptr},
+          {"which", shop.which}};
+    }
+    json["rolls_beyond_32_bits"] = countJson(stock->unpriced);
+  }
+  if (const auto& error = report.error)
+    json["error"] = {{"number", static_cast<int>(error->number())},
+                     {"description", error->description()},
+                     {"text", error->whatFailed()}};
+  return json.dump(2) + "\n";
+}
+
+std::string stockText(const StockReport& report) {
+  std::string text = gameFileText(report.version);
+  if (report.error) return text + "Error: " + report.error->what() + "\n";
+  const Stock& stock = *report.stock;
+  AlignedText aligned;
+  aligned.row(
+      {"Rolls", rollCountText(stock.rolls) + ", values " + groupedNumber(stock.lowestValue) + " to " +
+                    groupedNumber(stock.highestValue) +
+                    (stock.unpriced ? "; " + rollCountText(stock.unpriced) + " beyond 32 bits" : "")});
+  for (const ShopFacts& facts : kShops) {
+    const ShopStock& shop = stock.shops[indexOf(facts.shop)];
+    aligned.row(
+        {std::string(facts.name),
+         !shop.carried
+             ? shop.which
+             : rollCountText(shop.stocked) + " stocked" +
+                   (shop.highestStockedValue ? ", up to " + groupedNumber(*shop.highestStockedValue) : "") +
+                   ": " + shop.which});
+  }
+  text += aligned.text() + std::string(kItemLevelNote) + "\n";
+  if (!report.version.layout->limitsInFile()) text += std::string(kGameOwnLimits) + "\n";
+  return text;
+}
+
+}  // namespace pricewright
