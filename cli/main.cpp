@@ -56,6 +56,22 @@ int stock(const std::string& file, const pricewright::PriceRequest& request, boo
   return 0;
 }
 
+// The arguments as CLI11 takes them, last first. "--prefix-value=" means the
+// empty text, as an empty box does, where CLI11 would look for a value after it.
+std::vector<std::string> arguments(int argc, char** argv) {
+  std::vector<std::string> reversed;
+  for (int i = argc - 1; i > 0; --i) {
+    const std::string argument = argv[i];
+    if (argument.starts_with("--") && argument.ends_with("=")) {
+      reversed.emplace_back();
+      reversed.push_back(argument.substr(0, argument.size() - 1));
+    } else {
+      reversed.push_back(argument);
+    }
+  }
+  return reversed;
+}
+
 int run(int argc, char** argv) {
   CLI::App app{
       "Pricewright: the item tables and shop prices of a Diablo game executable (1.07, 1.09 and their mods).",
@@ -101,7 +117,8 @@ int run(int argc, char** argv) {
   stockCommand.add_flag("--json", stockJson, "Write JSON");
 
   try {
-    app.parse(argc, argv);
+    std::vector<std::string> reversed = arguments(argc, argv);
+    app.parse(reversed);
   } catch (const CLI::ParseError& error) {
     return app.exit(error) == 0 ? 0 : kBadUse;
   }
