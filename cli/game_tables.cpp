@@ -4,9 +4,9 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 
-#include "cli/aligned_text.h"
 #include "cli/game_file_report.h"
 #include "gamedata/error.h"
+#include "pricing/aligned_text.h"
 
 namespace pricewright {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "cli/aligned_text.h"
 #include "cli/game_file_report.h"
 #include "cli/name_match.h"
+#include "pricing/aligned_text.h"
 
 namespace pricewright {
 

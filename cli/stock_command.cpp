@@ -2,8 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/aligned_text.h"
 #include "cli/game_file_report.h"
+#include "pricing/aligned_text.h"
 #include "pricing/number_text.h"
 
 namespace pricewright {

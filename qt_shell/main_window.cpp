@@ -70,7 +70,8 @@ void MainWindow::wireEvents() {
 
 void MainWindow::run(MenuCommand command) {
   switch (command) {
-  case MenuCommand::OpensMenu: break;
+  case MenuCommand::OpensMenu:
+  case MenuCommand::RecentFiles: break;
   case MenuCommand::Open: session_.open(); break;
   case MenuCommand::Exit: exitProgram(); break;
   case MenuCommand::About: showAbout(); break;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <sstream>
 
+#include "pricing/aligned_text.h"
 #include "pricing/game_rules.h"
 #include "pricing/number_text.h"
 #include "pricing/stock.h"
@@ -196,6 +198,36 @@ std::string whereToBuy(const OpenGame* game, const PickedItem& picked) {
   } catch (const RuntimeError& error) {
     return error.whatFailed();
   }
+}
+
+std::string detailsPlainText(const std::vector<LabelText>& labels) {
+  const auto text = [&](std::string_view name) {
+    const auto found = std::ranges::find(labels, name, &LabelText::label);
+    return found == labels.end() ? std::string() : found->text;
+  };
+  const auto caption = [](std::string_view name) {
+    return std::string(std::ranges::find(detailsWindowControls(), name, &ControlSpec::name)->caption);
+  };
+  const auto lines = [&](std::string_view name) {
+    std::vector<std::string> split;
+    std::istringstream column(text(name));
+    for (std::string line; std::getline(column, line);) split.push_back(line);
+    return split;
+  };
+  AlignedText table;
+  table.row({caption("Label1"), caption("Label2"), caption("Label3")});
+  const std::array columns{lines(lblTerms), lines(lblBoxes), lines(lblGame), lines(lblDiffers)};
+  for (std::size_t row = 0; row < columns[0].size(); ++row) {
+    std::vector<std::string> cells;
+    for (const std::vector<std::string>& column : columns)
+      cells.push_back(row < column.size() ? column[row] : "");
+    table.row(cells);
+  }
+  std::string plain = text(lblGameFile) + "\n\n";
+  if (!columns[0].empty()) plain += table.text() + "\n";
+  for (const std::string_view part : {lblShops, lblNote})
+    if (!text(part).empty()) plain += text(part) + "\n\n";
+  return plain + caption("Label4") + "\n" + text(lblWhereToBuy) + "\n";
 }
 
 std::string gameFileLine(const OpenGame* game) {

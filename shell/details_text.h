@@ -23,6 +23,10 @@ struct LabelText {
 std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game,
                                    const PickedItem& picked);
 
+// The Details window's whole text to paste into a forum post: the version
+// line on top, the table's columns aligned in spaces, then the rest.
+std::string detailsPlainText(const std::vector<LabelText>& labels);
+
 // "DIABLO.EXE: Diablo 1.09 (GOG)", or that no file is open.
 std::string gameFileLine(const OpenGame* game);
 

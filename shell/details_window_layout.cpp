@@ -12,7 +12,7 @@ using enum ControlKind;
 // clang-format off
 constexpr std::array kControls = std::to_array<ControlSpec>({
     // name      kind           caption            Left  Top   Width Height Tab  text    back
-    {cmdClose,    Button,        "Close",           3180, 7980, 1260, 345,   0,  kStandardColour, kStandardColour},
+    {cmdClose,    Button,        "Close",           3930, 7980, 1260, 345,   0,  kStandardColour, kStandardColour},
     {lblGameFile, WrappingLabel, "",                240,  240,  7140, 195,   1,  kWhite, kBlack},
     {"Label1",    Label,         "Term",            240,  540,  1905, 195,   2,  kWhite, kBlack},
     {"Label2",    Label,         "By the boxes",    2160, 540,  2025, 195,   3,  kWhite, kBlack},
@@ -25,6 +25,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {lblNote,     WrappingLabel, "",                240,  4380, 7140, 960,   10, kWhite, kBlack},
     {"Label4",    Label,         "Where to buy",    240,  5460, 1905, 195,   11, kWhite, kBlack},
     {lblWhereToBuy, WrappingLabel, "",              240,  5760, 7140, 2100,  12, kWhite, kBlack},
+    {cmdCopy,     Button,        "Copy",            2430, 7980, 1260, 345,   13, kStandardColour, kStandardColour},
 });
 // clang-format on
 }  // namespace

@@ -10,7 +10,8 @@ namespace pricewright {
 // The Details window, frmDetails: the open file and its version, the terms of
 // the last price in columns (the term, the boxes' figure, the game's, and a
 // mark where they differ), a line per shop and a closing note, and which
-// shops stock the picked item over every roll. Close, Enter and Esc close it.
+// shops stock the picked item over every roll. Close, Enter and Esc close it;
+// Copy and Ctrl+C put its whole text on the clipboard.
 extern const WindowSpec kDetailsWindow;
 std::span<const ControlSpec> detailsWindowControls();
 
@@ -24,5 +25,6 @@ inline constexpr std::string_view lblShops = "lblShops";
 inline constexpr std::string_view lblNote = "lblNote";
 inline constexpr std::string_view lblWhereToBuy = "lblWhereToBuy";
 inline constexpr std::string_view cmdClose = "cmdClose";
+inline constexpr std::string_view cmdCopy = "cmdCopy";
 
 }  // namespace pricewright

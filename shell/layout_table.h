@@ -67,8 +67,9 @@ struct LineSpec {
   int pixelWidth;
 };
 
-// What choosing a menu item does.
-enum class MenuCommand { OpensMenu, Open, Exit, About, Details };
+// What choosing a menu item does. RecentFiles marks where the recent files
+// are listed, each opening its file.
+enum class MenuCommand { OpensMenu, Open, RecentFiles, Exit, About, Details };
 
 // A menu-bar entry (`menu` empty) or an item of the menu named `menu`. A
 // menu-bar entry with no items of its own is a command.

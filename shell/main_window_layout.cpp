@@ -42,19 +42,38 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 });
 // clang-format on
 
-// No caption carries an access key.
+// No caption carries an access key. The recent files come between Open and Exit.
 constexpr std::array kMenus = std::to_array<MenuSpec>({
     {"mnuFile", "File", "", "", MenuCommand::OpensMenu},
     {"mnuOpen", "Open", "mnuFile", "Ctrl+O", MenuCommand::Open},
+    {"mnuRecent", "", "mnuFile", "", MenuCommand::RecentFiles},
     {"mnuExit", "Exit", "mnuFile", "Ctrl+E", MenuCommand::Exit},
     {"mnuAbout", "About", "", "", MenuCommand::About},
     {"mnuDetails", "Details", "", "Ctrl+D", MenuCommand::Details},
 });
+
+// clang-format off
+constexpr std::array kAccessibleTexts = std::to_array<AccessibleText>({
+    {cboPrefix.name,                     "Prefix",               ""},
+    {cboBase.name,                       "Base Item",            ""},
+    {cboSuffix.name,                     "Suffix",               ""},
+    {txtPreEff.name,                     "Prefix Effect Value",  ""},
+    {txtSufEff.name,                     "Suffix Effect Value",  ""},
+    {facts(Shop::Griswold).priceBox.name, "Cost at Griswold's",  "What Griswold asks for the item, or why he does not sell it"},
+    {facts(Shop::Wirt).priceBox.name,    "Cost at Wirt's",       "What Wirt asks for the item, or why he does not sell it"},
+    {cmdGet,                             "Get Costs",            ""},
+    {chkBase,                            "Normal Item Only",     ""},
+    {cboSpell.name,                      "Spell",                ""},
+    {txtCharge.name,                     "Spell Charges",        ""},
+    {facts(Shop::Adria).priceBox.name,   "Cost at Adria's",      "What Adria asks for the item, or why she does not sell it"},
+});
+// clang-format on
 }  // namespace
 
 const WindowSpec kMainWindow{"frmMain", "Diablo Pricewright", 9840, 2655, kBlack};
 
 std::span<const ControlSpec> mainWindowControls() { return kControls; }
 std::span<const MenuSpec> mainWindowMenus() { return kMenus; }
+std::span<const AccessibleText> mainWindowAccessibleTexts() { return kAccessibleTexts; }
 
 }  // namespace pricewright

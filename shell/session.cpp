@@ -20,12 +20,30 @@ template <typename Operation> void Session::run(Operation operation) {
 
 void Session::open() {
   lastPress_ = {};
-  run([this] { fileOpen(game_, window_); });
+  run([this] {
+    fileOpen(game_, window_);
+    if (game_) recentFiles_.opened(window_.chosenFileName());
+  });
 }
 
 void Session::openFile(const std::string& path) {
   lastPress_ = {};
-  run([this, &path] { fileOpenNamed(game_, window_, path); });
+  run([this, &path] {
+    fileOpenNamed(game_, window_, path);
+    recentFiles_.opened(path);
+  });
+}
+
+void Session::openAtStart(const std::optional<std::string>& named) {
+  if (named) return openFile(*named);
+  if (const std::optional<std::string> last = recentFiles_.startFile()) {
+    try {
+      fileOpenNamed(game_, window_, *last);
+    } catch (const std::exception&) {
+      // The lists stay empty, as at any start without a file.
+    }
+  }
+  if (changed_) changed_();
 }
 
 void Session::picked(ListBox list) {

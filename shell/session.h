@@ -8,6 +8,7 @@
 #include "gamedata/open_game.h"
 #include "pricing/press.h"
 #include "shell/details_text.h"
+#include "shell/remembered.h"
 #include "window_interface/window.h"
 
 namespace pricewright {
@@ -18,14 +19,22 @@ namespace pricewright {
 // operations leave nothing behind that a later event could trip over.
 class Session {
 public:
-  // `changed` runs after every event, for the shell to show the new details.
-  explicit Session(Window& window, std::function<void()> changed = {})
-      : window_(window), changed_(std::move(changed)) {}
+  // `changed` runs after every event, for the shell to show the new details
+  // and recent files; `settings`, where given, keeps the recent files.
+  explicit Session(Window& window, std::function<void()> changed = {}, SettingsStore* settings = nullptr)
+      : window_(window), changed_(std::move(changed)), recentFiles_(settings) {}
 
   // File > Open (or Ctrl+O). The last press belonged to the file before.
   void open();
-  // File > Open with `path` picked without the dialog: a file named at start or dropped on the window.
+  // File > Open with `path` picked without the dialog: a file named at start,
+  // dropped on the window or picked from the recent files.
   void openFile(const std::string& path);
+  // At start: the file named on the command line, as File > Open would;
+  // without one, the file that last opened, if it is still there, and no
+  // box should it fail.
+  void openAtStart(const std::optional<std::string>& named);
+  // The game files last opened, most recent first.
+  const RecentFiles& recentFiles() const { return recentFiles_; }
   // An entry picked in `list` by the user; a selection set by the program is
   // no event.
   void picked(ListBox list);
@@ -49,6 +58,7 @@ private:
 
   Window& window_;
   std::function<void()> changed_;
+  RecentFiles recentFiles_;
   std::optional<OpenGame> game_;
   PressOutcome lastPress_;
 };

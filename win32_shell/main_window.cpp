@@ -110,7 +110,8 @@ void MainWindow::controlNotified(HWND notifying, int code) {
 
 void MainWindow::run(MenuCommand command) {
   switch (command) {
-  case MenuCommand::OpensMenu: break;
+  case MenuCommand::OpensMenu:
+  case MenuCommand::RecentFiles: break;
   case MenuCommand::Open: session_.open(); break;
   case MenuCommand::Exit: exitProgram(); break;
   case MenuCommand::About: showAbout(); break;

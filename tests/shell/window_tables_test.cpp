@@ -53,7 +53,7 @@ TEST(WindowTables, GiveEachMenuCommandOneItemAndEachShortcutOneCommand) {
     EXPECT_TRUE(m.menu.empty() || names.contains(m.menu)) << m.name << " in an unknown menu";
     commands.insert(m.command);
   }
-  for (const MenuCommand command :
-       {MenuCommand::Open, MenuCommand::Exit, MenuCommand::About, MenuCommand::Details})
+  for (const MenuCommand command : {MenuCommand::Open, MenuCommand::RecentFiles, MenuCommand::Exit,
+                                    MenuCommand::About, MenuCommand::Details})
     EXPECT_EQ(commands.count(command), 1u);
 }

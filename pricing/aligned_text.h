@@ -5,7 +5,8 @@
 
 namespace pricewright {
 
-// Rows of cells written as columns padded to their widest cell, for reading at a terminal.
+// Rows of cells written as columns padded to their widest cell, for reading at a terminal or pasting
+// into a forum post; no line ends in blanks.
 class AlignedText {
 public:
   void row(std::vector<std::string> cells) { rows_.push_back(std::move(cells)); }

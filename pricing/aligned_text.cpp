@@ -1,4 +1,4 @@
-#include "cli/aligned_text.h"
+#include "pricing/aligned_text.h"
 
 #include <algorithm>
 
@@ -23,7 +23,7 @@ std::string AlignedText::text() const {
     std::string line;
     for (std::size_t c = 0; c < cells.size(); ++c)
       line += cells[c] + (c + 1 < cells.size() ? std::string(widths[c] - width(cells[c]) + 2, ' ') : "");
-    text += line + "\n";
+    text += line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
   }
   return text;
 }

@@ -1,0 +1,105 @@
+#include "shell/remembered.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace pricewright {
+
+namespace {
+std::string recentKey(std::size_t index) { return "RecentFile" + std::to_string(index + 1); }
+
+std::filesystem::path toPath(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// The whole text as a number in the range of a place on the desktop, else none.
+std::optional<int> placeNumber(const std::optional<std::string>& text) {
+  constexpr int kFarthest = 1 << 20;
+  int number = 0;
+  if (!text) return std::nullopt;
+  const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), number);
+  if (error != std::errc{} || end != text->data() + text->size() || number < -kFarthest || number > kFarthest)
+    return std::nullopt;
+  return number;
+}
+
+constexpr std::size_t kLongestCaption = 60;
+// The part of the title bar that must show for the player to reach the window.
+constexpr int kTitleBarHeight = 20;
+constexpr int kTitleBarShown = 40;
+}  // namespace
+
+RecentFiles::RecentFiles(SettingsStore* store) : store_(store) {
+  if (!store_) return;
+  for (std::size_t index = 0; index < kMost; ++index) {
+    const std::optional<std::string> path = store_->value(recentKey(index));
+    if (path && !path->empty() && std::ranges::find(paths_, *path) == paths_.end()) paths_.push_back(*path);
+  }
+}
+
+void RecentFiles::opened(const std::string& path) {
+  std::erase(paths_, path);
+  paths_.insert(paths_.begin(), path);
+  if (paths_.size() > kMost) paths_.resize(kMost);
+  if (!store_) return;
+  for (std::size_t index = 0; index < kMost; ++index)
+    store_->setValue(recentKey(index), index < paths_.size() ? paths_[index] : "");
+}
+
+std::optional<std::string> RecentFiles::startFile() const {
+  std::error_code error;
+  if (paths_.empty() || !std::filesystem::is_regular_file(toPath(paths_.front()), error)) return std::nullopt;
+  return paths_.front();
+}
+
+std::string RecentFiles::dialogFolder() const {
+  if (paths_.empty()) return "";
+  const std::u8string folder = toPath(paths_.front()).parent_path().u8string();
+  return {folder.begin(), folder.end()};
+}
+
+std::string recentFileCaption(std::size_t index, const std::string& path) {
+  std::string shown = path;
+  if (shown.size() > kLongestCaption) {
+    // Keep the drive and first folder, and as much of the end as fits.
+    const std::size_t head =
+        std::min(shown.find_first_of("/\\", shown.find_first_of("/\\") + 1) + 1, std::size_t{20});
+    const std::size_t tail = kLongestCaption - head - 3;
+    shown = shown.substr(0, head) + "..." + shown.substr(shown.size() - tail);
+  }
+  return std::to_string(index + 1) + " " + shown;
+}
+
+std::optional<PixelRect> rememberedPlace(const SettingsStore& store) {
+  const std::optional<int> left = placeNumber(store.value("WindowLeft"));
+  const std::optional<int> top = placeNumber(store.value("WindowTop"));
+  if (!left || !top) return std::nullopt;
+  return PixelRect{*left, *top, 0, 0};
+}
+
+void rememberPlace(SettingsStore& store, const PixelRect& place) {
+  store.setValue("WindowLeft", std::to_string(place.left));
+  store.setValue("WindowTop", std::to_string(place.top));
+}
+
+PixelRect placeOnScreens(const PixelRect& window, std::span<const PixelRect> screens) {
+  const auto titleBarOn = [&](const PixelRect& screen) {
+    const int shown =
+        std::min(window.left + window.width, screen.left + screen.width) - std::max(window.left, screen.left);
+    return shown >= std::min(kTitleBarShown, window.width) && window.top >= screen.top &&
+           window.top + kTitleBarHeight <= screen.top + screen.height;
+  };
+  if (screens.empty() || std::ranges::any_of(screens, titleBarOn)) return window;
+  const PixelRect& first = screens.front();
+  PixelRect moved = window;
+  moved.left =
+      std::clamp(window.left, first.left, std::max(first.left, first.left + first.width - window.width));
+  moved.top =
+      std::clamp(window.top, first.top, std::max(first.top, first.top + first.height - window.height));
+  return moved;
+}
+
+}  // namespace pricewright
