@@ -26,7 +26,7 @@ template <typename ShownWindow> bool waitUntilExposed(ShownWindow& window) {
 }
 
 bool showUntilExposed(MainWindow& window) {
-  window.showCentred();
+  window.showAtStart();
   return waitUntilExposed(window);
 }
 

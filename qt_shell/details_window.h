@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <string>
 #include <vector>
 
 #include "shell/details_text.h"
@@ -17,6 +18,11 @@ class DetailsWindow : public QDialog {
 public:
   DetailsWindow();
   void showTexts(const std::vector<LabelText>& texts);
+  // Copy and Ctrl+C: the whole text, as plain text, onto the clipboard.
+  void copy();
+
+private:
+  std::string plainText_;
 };
 
 }  // namespace pricewright

@@ -1,6 +1,7 @@
 #include "qt_shell/dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "qt_shell/widget_builder.h"
@@ -17,7 +18,10 @@ std::unique_ptr<QFileDialog> makeFileOpenDialog(QWidget* parent, const FileDialo
   dialog->setOption(QFileDialog::HideNameFilterDetails);
   dialog->setNameFilter(toQString(settings.filterDescription) + "(" + toQString(settings.filterPattern) +
                         ")");
-  if (!lastChosen.isEmpty()) dialog->selectFile(lastChosen);
+  if (QFileInfo(lastChosen).isDir())
+    dialog->setDirectory(lastChosen);
+  else if (!lastChosen.isEmpty())
+    dialog->selectFile(lastChosen);
   return dialog;
 }
 

@@ -19,7 +19,7 @@ class Dialogs {
 public:
   virtual ~Dialogs() = default;
 
-  // Shows the file-open dialog, starting at `lastChosen` when there is one.
+  // Shows the file-open dialog, starting at `lastChosen` (a file or a folder) when there is one.
   // Returns the confirmed path, or nothing on a cancel.
   virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogSettings& settings,
                                               const QString& lastChosen) = 0;

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
@@ -18,6 +20,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <type_traits>
 
 #include "pricing/game_rules.h"
 #include "qt_shell/application_icon.h"
@@ -26,10 +29,10 @@
 
 namespace pricewright {
 
-MainWindow::MainWindow(Dialogs& dialogs)
+MainWindow::MainWindow(Dialogs& dialogs, SettingsStore* settings)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      dialogs_(dialogs) {
+      dialogs_(dialogs), settings_(settings) {
   auto* clientArea = new QWidget(this);
   setCentralWidget(clientArea);
   applyWindowSpec(*this, *clientArea, kMainWindow);
@@ -42,13 +45,19 @@ MainWindow::MainWindow(Dialogs& dialogs)
   // the focus. It is no default or cancel button: Enter elsewhere and Esc
   // press nothing.
   control<QPushButton>(cmdGet).setAutoDefault(true);
+  for (const AccessibleText& text : mainWindowAccessibleTexts()) {
+    control<QWidget>(text.control).setAccessibleName(toQString(text.name));
+    control<QWidget>(text.control).setAccessibleDescription(toQString(text.description));
+  }
   wireEvents();
   setAcceptDrops(true);
+  refreshRecentFiles();
 }
 
 MainWindow::~MainWindow() = default;
 
 template <typename Control> Control& MainWindow::control(std::string_view name) const {
+  static_assert(std::is_base_of_v<QObject, Control>);
   auto* found = findChild<Control*>(toQString(name));
   if (!found) throw std::logic_error("the main window's layout has no " + std::string(name));
   return *found;
@@ -56,7 +65,7 @@ template <typename Control> Control& MainWindow::control(std::string_view name) 
 
 void MainWindow::wireEvents() {
   for (const MenuSpec& item : mainWindowMenus())
-    if (item.command != MenuCommand::OpensMenu)
+    if (item.command != MenuCommand::OpensMenu && item.command != MenuCommand::RecentFiles)
       connect(&control<QAction>(item.name), &QAction::triggered, this, [this, item] { run(item.command); });
   // Picks by mouse or keyboard only: a selection set by the program runs nothing.
   for (const ControlSpec& row : mainWindowControls())
@@ -79,8 +88,33 @@ void MainWindow::run(MenuCommand command) {
   }
 }
 
+void MainWindow::sessionChanged() {
+  refreshDetails();
+  refreshRecentFiles();
+}
+
 void MainWindow::refreshDetails() {
   if (detailsWindow()) details_->showTexts(session_.details());
+}
+
+void MainWindow::refreshRecentFiles() {
+  auto& marker = control<QAction>("mnuRecent");
+  auto* menu = qobject_cast<QWidget*>(marker.parent());
+  for (QAction* old : recentFiles_) {
+    menu->removeAction(old);
+    old->deleteLater();  // it may be the action whose pick is running now
+  }
+  recentFiles_.clear();
+  const std::vector<std::string>& paths = session_.recentFiles().paths();
+  for (std::size_t index = 0; index < paths.size(); ++index) {
+    // '&' would mark an access key; doubled it is shown as itself.
+    auto* action =
+        new QAction(QString::fromStdString(recentFileCaption(index, paths[index])).replace("&", "&&"), menu);
+    connect(action, &QAction::triggered, this, [this, path = paths[index]] { session_.openFile(path); });
+    menu->insertAction(&marker, action);
+    recentFiles_.push_back(action);
+  }
+  marker.setVisible(!paths.empty());
 }
 
 DetailsWindow* MainWindow::detailsWindow() const {
@@ -113,11 +147,34 @@ void MainWindow::dropEvent(QDropEvent* event) {
   openFile(event->mimeData()->urls().front().toLocalFile());
 }
 
-void MainWindow::showCentred() {
+void MainWindow::showAtStart() {
   adjustSize();
   setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+  if (const std::optional<PixelRect> place = settings_ ? rememberedPlace(*settings_) : std::nullopt) {
+    std::vector<PixelRect> screens;
+    for (const QScreen* each : QGuiApplication::screens()) {
+      const QRect area = each->availableGeometry();
+      screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const PixelRect kept =
+        placeOnScreens({place->left, place->top, frameGeometry().width(), frameGeometry().height()}, screens);
+    move(kept.left, kept.top);
+  }
   control<QComboBox>(cboPrefix.name).setFocus();
   show();
+}
+
+void MainWindow::openAtStart(const std::optional<QString>& named) {
+  session_.openAtStart(named ? std::optional(named->toStdString()) : std::nullopt);
+}
+
+void MainWindow::rememberPlace() {
+  if (settings_) pricewright::rememberPlace(*settings_, {x(), y(), width(), height()});
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  rememberPlace();
+  QMainWindow::closeEvent(event);
 }
 
 AboutWindow* MainWindow::aboutWindow() const {
@@ -135,6 +192,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::exitProgram() {
+  rememberPlace();
   session_.closeFile();
   if (about_) about_->close();
   if (details_) details_->close();
@@ -179,8 +237,11 @@ void MainWindow::setText(TextBox box, const std::string& text) {
 std::int16_t MainWindow::chkBaseValue() const { return control<QCheckBox>(chkBase).isChecked() ? 1 : 0; }
 
 void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
-  if (std::optional<QString> chosen = dialogs_.openFileName(this, settings, chosenFileName_))
-    chosenFileName_ = *chosen;
+  // Nothing chosen yet: the dialog starts in the folder of the last file opened.
+  const QString start = chosenFileName_.isEmpty()
+                            ? QString::fromStdString(session_.recentFiles().dialogFolder())
+                            : chosenFileName_;
+  if (std::optional<QString> chosen = dialogs_.openFileName(this, settings, start)) chosenFileName_ = *chosen;
 }
 
 std::string MainWindow::chosenFileName() const { return chosenFileName_.toStdString(); }

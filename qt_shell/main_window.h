@@ -3,13 +3,16 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "qt_shell/about_window.h"
 #include "qt_shell/details_window.h"
 #include "qt_shell/dialogs.h"
 #include "shell/layout_table.h"
 #include "shell/session.h"
+#include "shell/settings_store.h"
 #include "window_interface/window.h"
 
 namespace pricewright {
@@ -20,12 +23,15 @@ class MainWindow : public QMainWindow, public Window {
   Q_OBJECT
 
 public:
-  explicit MainWindow(Dialogs& dialogs);
+  // `settings`, where given, keep the recent files and the window's place between runs.
+  explicit MainWindow(Dialogs& dialogs, SettingsStore* settings = nullptr);
   ~MainWindow() override;
 
-  // Start-up: shows the window centred on the screen, the focus in the first
-  // list.
-  void showCentred();
+  // Start-up: shows the window where it was last, kept on a screen, or
+  // centred on the screen the first time; the focus in the first list.
+  void showAtStart();
+  // Then opens the file named on the command line, or else the one last opened.
+  void openAtStart(const std::optional<QString>& named);
   // Opens the About window, or brings the open one to the front.
   void showAbout();
   // Opens the Details window, or brings the open one to the front.
@@ -55,20 +61,27 @@ public:
   std::string decimalSeparator() const override;
 
 protected:
+  // The window's place is remembered for the next start.
+  void closeEvent(QCloseEvent* event) override;
   // An .exe dropped on the window opens as File > Open would.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
 private:
   void wireEvents();
-  // Shows the session's file and last press in the Details window, when open.
+  // After every event: the Details window, when open, and the recent files.
+  void sessionChanged();
   void refreshDetails();
+  void refreshRecentFiles();
+  void rememberPlace();
   void run(MenuCommand command);
   // The control of the main window's layout named `name`.
   template <typename Control> Control& control(std::string_view name) const;
 
   Dialogs& dialogs_;
-  Session session_{*this, [this] { refreshDetails(); }};
+  SettingsStore* settings_;
+  Session session_{*this, [this] { sessionChanged(); }, settings_};
+  std::vector<QAction*> recentFiles_;  // owned by the File menu
   QString chosenFileName_;
   // Ownerless, so held here. A closed one is replaced by the next About.
   std::unique_ptr<AboutWindow> about_;

@@ -140,7 +140,13 @@ void buildLines(QWidget& clientArea, std::span<const LineSpec> lines) {
 void buildMenus(QMenuBar& menuBar, std::span<const MenuSpec> menus) {
   // Plain roles: no platform may move "About" or "Exit" elsewhere.
   const auto addItem = [](QWidget& owner, const MenuSpec& row) {
-    QAction* action = owner.addAction(toQString(row.caption));
+    // The recent files go before a separator that marks their place.
+    QAction* action = row.command == MenuCommand::RecentFiles ? new QAction(&owner)
+                                                              : owner.addAction(toQString(row.caption));
+    if (row.command == MenuCommand::RecentFiles) {
+      action->setSeparator(true);
+      owner.addAction(action);
+    }
     action->setObjectName(toQString(row.name));
     action->setMenuRole(QAction::NoRole);
     if (!row.shortcut.empty()) action->setShortcut(QKeySequence(toQString(row.shortcut)));

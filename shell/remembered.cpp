@@ -64,11 +64,13 @@ std::string RecentFiles::dialogFolder() const {
 std::string recentFileCaption(std::size_t index, const std::string& path) {
   std::string shown = path;
   if (shown.size() > kLongestCaption) {
-    // Keep the drive and first folder, and as much of the end as fits.
+    // Keep the drive and first folder, and as many whole folders of the end as fit.
     const std::size_t head =
         std::min(shown.find_first_of("/\\", shown.find_first_of("/\\") + 1) + 1, std::size_t{20});
-    const std::size_t tail = kLongestCaption - head - 3;
-    shown = shown.substr(0, head) + "..." + shown.substr(shown.size() - tail);
+    std::size_t tail = shown.size() - (kLongestCaption - head - 3);
+    if (const std::size_t separator = shown.find_first_of("/\\", tail); separator != std::string::npos)
+      tail = separator;
+    shown = shown.substr(0, head) + "..." + shown.substr(tail);
   }
   return std::to_string(index + 1) + " " + shown;
 }

@@ -1,6 +1,7 @@
 // Drives the real windows like a player would: opens a synthetic game file,
-// prices an item and saves pictures of the main window, the About window and the Details window
-// into the folder given. Run under a display (scripts/screenshot uses Xvfb).
+// prices an item and saves pictures of the main window, the About window and
+// the Details window into the folder given; with a suffix, of the main window
+// alone, as at a display scaling. Run under a display (scripts/screenshot uses Xvfb).
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -18,7 +19,7 @@ namespace {
 using namespace pricewright;
 using pricewright::tests::GameFileFixture;
 
-// A file with a few made-up names and an item whose price fits every shop.
+// A file with a few made-up names and an item that Griswold stocks at some rolls only.
 GameFileFixture showcaseFile() {
   GameFileFixture file;
   file.setName(Table::Prefixes, 4, "Keen", 5000);
@@ -27,7 +28,7 @@ GameFileFixture showcaseFile() {
   file.setBasePrice(2, 100);
   file.setName(Table::Suffixes, 3, "of the Fox", 5080);
   file.setAffix(Table::Suffixes, 3, {5, 10, 300, 600, 1});
-  file.setLimits({90000, 90000, 90000});
+  file.setLimits({2500, 90000, 90000});
   return file;
 }
 
@@ -67,18 +68,20 @@ bool save(QWidget& window, const QString& path) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::cerr << "usage: screenshot_driver OUTPUT_FOLDER\n";
+  if (argc != 2 && argc != 3) {
+    std::cerr << "usage: screenshot_driver OUTPUT_FOLDER [SUFFIX]\n"
+                 "  with a SUFFIX (\"-150\" under QT_SCALE_FACTOR=1.5), the main window alone, named with it\n";
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
+  const QString suffix = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
 
   pricewright::tests::TemporaryDirectory directory;
   showcaseFile().writeTo(directory.file("DIABLO.EXE"));
   ScriptedDialogs dialogs(QString::fromStdString(directory.file("DIABLO.EXE").string()));
 
   MainWindow window(dialogs);
-  window.showCentred();
+  window.showAtStart();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   window.findChild<QAction*>("mnuOpen")->trigger();
   pick(*window.findChild<QComboBox*>("cboBase"), 2);
@@ -87,7 +90,8 @@ int main(int argc, char** argv) {
   type(*window.findChild<QLineEdit*>("txtPreEff"), "25");
   type(*window.findChild<QLineEdit*>("txtSufEff"), "7");
   QTest::mouseClick(window.findChild<QPushButton*>("cmdGet"), Qt::LeftButton);
-  if (!save(window, folder + "/main-window.png")) return 1;
+  if (!save(window, folder + "/main-window" + suffix + ".png")) return 1;
+  if (!suffix.isEmpty()) return 0;
 
   window.showAbout();
   if (!QTest::qWaitForWindowExposed(window.aboutWindow())) return 1;

@@ -1,17 +1,21 @@
 #include "qt_shell/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -23,6 +27,7 @@
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
 #include "tests/support/game_file_fixture.h"
+#include "tests/support/map_settings.h"
 
 using namespace pricewright;
 
@@ -46,7 +51,7 @@ public:
 class MainWindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    window.showCentred();
+    window.showAtStart();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
   template <typename Control = QWidget> Control& control(std::string_view name) {
@@ -65,7 +70,8 @@ protected:
   }
 
   FakeDialogs dialogs;
-  MainWindow window{dialogs};
+  tests::MapSettings settings;
+  MainWindow window{dialogs, &settings};
   tests::TemporaryDirectory directory;
 };
 
@@ -96,6 +102,19 @@ TEST_F(MainWindowTest, BuildsTheTablesControlsInPlaceWhiteOnBlackWhateverTheDesk
     // A one-line label fits itself to its caption.
     EXPECT_EQ(row.kind == ControlKind::Label ? QRect(laidOut.topLeft(), geometry.size()) : laidOut, geometry)
         << row.name;
+    // Every caption fits its control, whatever the display's scale.
+    const QWidget& widget = control(row.name);
+    const int mark = row.kind == ControlKind::CheckBox
+                         ? widget.style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                               widget.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                         : 0;
+    EXPECT_LE(QFontMetrics(widget.font()).horizontalAdvance(toQString(row.caption)) + mark, geometry.width())
+        << row.name;
+  }
+  for (const AccessibleText& text : mainWindowAccessibleTexts()) {
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&control(text.control));
+    EXPECT_EQ(spoken->text(QAccessible::Name) + "|" + spoken->text(QAccessible::Description),
+              toQString(text.name) + "|" + toQString(text.description));
   }
   EXPECT_EQ(window.centralWidget()->size(), QSize(656, 177));
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
@@ -181,12 +200,42 @@ TEST_F(MainWindowTest, AnOpenAboutWindowKeepsTheProgramAndItsFileUntilItClosesAn
   EXPECT_TRUE(aboutKeptTheFile);
   MainWindow another(dialogs);
   EXPECT_TRUE(programEnds([&] {
-    another.showCentred();
+    another.showAtStart();
     another.showAbout();
     another.activateWindow();
     if (QTest::qWaitForWindowActive(&another)) QTest::keyClick(&another, Qt::Key_E, Qt::ControlModifier);
   }));
   EXPECT_FALSE(another.isVisible() || another.aboutWindow());
+}
+
+// The next start opens the file last opened, where the window was; a file gone since opens quietly not at
+// all.
+TEST_F(MainWindowTest, RemembersTheLastFileAndThePlaceForTheNextStart) {
+  openExample();
+  const std::string path = directory.file("DIABLO.EXE").string();
+  const auto fileMenu = [](MainWindow& main) {
+    QStringList items;
+    for (const QAction* action : main.findChild<QMenu*>("mnuFile")->actions()) items << action->text();
+    return items.join("|");
+  };
+  EXPECT_EQ(fileMenu(window), QString::fromStdString("Open|1 " + path + "||Exit"));
+  window.move(40, 30);
+  window.close();
+  MainWindow next(dialogs, &settings);
+  next.showAtStart();
+  next.openAtStart(std::nullopt);
+  EXPECT_EQ(next.pos(), QPoint(40, 30));
+  EXPECT_EQ(next.findChild<QComboBox*>(toQString(cboSpell.name))->count(), 36);
+  std::filesystem::remove(path);
+  const std::size_t shownBefore = dialogs.shown.size();
+  MainWindow third(dialogs, &settings);
+  third.showAtStart();
+  third.openAtStart(std::nullopt);
+  EXPECT_EQ(third.findChild<QComboBox*>(toQString(cboSpell.name))->count(), 0);
+  EXPECT_EQ(dialogs.shown.size(), shownBefore);
+  third.findChild<QAction*>("mnuOpen")
+      ->trigger();  // nothing chosen yet: the dialog starts in the last file's folder
+  EXPECT_EQ(dialogs.shown.back(), "open " + directory.file("").parent_path().string());
 }
 
 TEST(Dialogs, AskForExecutablesAndShowErrorsWithTheWarningIcon) {
@@ -227,6 +276,12 @@ TEST_F(MainWindowTest, DetailsWindowFollowsEachPressAndEscClosesIt) {
   QTest::mouseClick(&control<QPushButton>(cmdGet), Qt::LeftButton);
   EXPECT_EQ(label(lblShops).split('\n').front(), "Griswold: value 1,640 is above his limit of 1,500.");
   EXPECT_EQ(control<QLineEdit>(facts(Shop::Griswold).priceBox.name).toolTip(), "1644.44444444444");
+  QTest::keyClick(details, Qt::Key_C, Qt::ControlModifier);
+  const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
+  EXPECT_EQ(copied.mid(0, 5).join('|').toStdString(),
+            "DIABLO.EXE: Diablo 1.07, modified||Term           By the boxes      By the game|"
+            "Base price     100               100|"
+            "Prefix cost    1444.44444444444  1440 (44%)   differs");
   QTest::keyClick(details, Qt::Key_Escape);
   EXPECT_EQ(window.detailsWindow(), nullptr);
 }
