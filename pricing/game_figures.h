@@ -18,7 +18,7 @@ namespace pricewright {
 struct PickedAffix {
   std::string_view which;  // "prefix" or "suffix", for the reasons
   AffixRecord record;
-  double value = 0;
+  double value;
 };
 
 // Everything the game's rules need: the records read and the values typed.
@@ -42,7 +42,7 @@ struct ShopFigures {
 };
 
 struct GameFigures {
-  std::int64_t baseValue = 0;
+  std::int64_t baseValue;
   std::int64_t chargesTerm = 0;  // charges x ChargeValue / 5, in the base value
   std::optional<std::int64_t> prefixPercent;
   std::optional<std::int64_t> prefixCost;
