@@ -1,5 +1,8 @@
 #include "cli/game_file_report.h"
 
+#include "gamedata/name_text.h"
+#include "pricing/game_rules.h"
+
 namespace pricewright {
 
 nlohmann::ordered_json gameFileJson(const GameVersion& version) {
@@ -9,6 +12,8 @@ nlohmann::ordered_json gameFileJson(const GameVersion& version) {
           {"modified", modified ? nlohmann::ordered_json(*modified) : nullptr},
           {"limits_read", version.layout->limitsInFile()}};
 }
+
+std::string shopKey(Shop shop) { return lowercased(facts(shop).name); }
 
 std::string gameFileText(const GameVersion& version) { return "Game file: " + version.described() + "\n"; }
 

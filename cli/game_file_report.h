@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gamedata/game_version.h"
+#include "gamedata/tables.h"
 
 namespace pricewright {
 
@@ -12,6 +13,9 @@ namespace pricewright {
 // release the MD5 names, whether the file is modified, and whether the
 // shops' limits came from it.
 nlohmann::ordered_json gameFileJson(const GameVersion& version);
+
+// A shop as JSON names it: "griswold".
+std::string shopKey(Shop shop);
 
 // The same for a reader at a terminal: "Game file: Diablo 1.09 (GOG)".
 std::string gameFileText(const GameVersion& version);

@@ -34,9 +34,6 @@ constexpr std::array kTableColumns = std::to_array<TableColumns>({
      }},
 });
 
-constexpr std::array<std::string_view, 3> kLimitKeys{"griswold", "wirt",
-                                                     "adria"};  // in the order of kShopOrder
-
 std::string csvQuoted(const std::string& text) {
   std::string quoted = "\"";
   for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -68,8 +65,7 @@ GameTables readGameTables(const GameLoad& load) {
       }
     }
   }
-  for (const Shop shop : kShopOrder)
-    contents.limits[indexOf(shop)] = {kLimitKeys[indexOf(shop)], game.limit(shop)};
+  for (const Shop shop : kShopOrder) contents.limits[indexOf(shop)] = {shopKey(shop), game.limit(shop)};
   return contents;
 }
 

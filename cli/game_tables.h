@@ -32,8 +32,8 @@ struct TableContents {
 
 struct GameTables {
   GameVersion version;
-  std::array<TableContents, 4> tables;                              // in the order of kTables
-  std::array<std::pair<std::string_view, std::int32_t>, 3> limits;  // "griswold", "wirt", "adria"
+  std::array<TableContents, 4> tables;                         // in the order of kTables
+  std::array<std::pair<std::string, std::int32_t>, 3> limits;  // "griswold", "wirt", "adria"
 };
 
 // Reads every record of the four tables and the three limits from the load's

@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <charconv>
 
+#include "gamedata/name_text.h"
+
 namespace pricewright {
 
 namespace {
 constexpr std::size_t kMostMatchesListed = 8;
-
-std::string lowered(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
-  return lower;
-}
 
 std::string trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -57,11 +52,11 @@ ListIndex byNumber(const std::vector<std::string>& entries, std::string_view dig
 
 ListIndex matchEntry(const std::vector<std::string>& entries, std::string_view name, std::string_view what) {
   if (name.starts_with('#')) return byNumber(entries, name.substr(1), what);
-  const std::string wanted = lowered(trimmed(name));
+  const std::string wanted = lowercased(trimmed(name));
   std::vector<std::size_t> equal;
   std::vector<std::size_t> close;
   for (std::size_t index = 0; index < entries.size(); ++index) {
-    const std::string entry = lowered(trimmed(entries[index]));
+    const std::string entry = lowercased(trimmed(entries[index]));
     if (entry == wanted)
       equal.push_back(index);
     else if (entry.find(wanted) != std::string::npos || editDistance(entry, wanted) <= 2)

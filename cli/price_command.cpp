@@ -25,13 +25,6 @@ constexpr std::array kListOptions = std::to_array<ListOption>({
     {Table::Spells, "spell", &PriceRequest::spell, &PriceRequest::charges},
 });
 
-std::string lowercaseName(std::string_view name) {
-  std::string lower(name);
-  std::ranges::transform(lower, lower.begin(),
-                         [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
-  return lower;
-}
-
 nlohmann::ordered_json optionalNumber(const std::optional<std::int64_t>& number) {
   return number ? nlohmann::ordered_json(*number) : nlohmann::ordered_json(nullptr);
 }
@@ -73,10 +66,10 @@ std::string priceJson(const PriceReport& report) {
     if (const auto& game = breakdown->game.figures) {
       nlohmann::ordered_json& figures = json["game"] = {{"value", game->value}};
       for (const ShopFacts& shop : kShops)
-        figures[lowercaseName(shop.name)] = optionalNumber(game->shops[indexOf(shop.shop)].asks);
+        figures[shopKey(shop.shop)] = optionalNumber(game->shops[indexOf(shop.shop)].asks);
       figures["buy_back"] = game->buyBack;
       for (const ShopFacts& shop : kShops)
-        figures["stocked"][lowercaseName(shop.name)] = game->shops[indexOf(shop.shop)].stocked;
+        figures["stocked"][shopKey(shop.shop)] = game->shops[indexOf(shop.shop)].stocked;
     } else {
       json["game_unavailable"] = breakdown->game.unavailable;
     }

@@ -14,12 +14,6 @@ nlohmann::ordered_json countJson(RollCount count) {
   if (count <= std::numeric_limits<std::uint64_t>::max()) return static_cast<std::uint64_t>(count);
   return static_cast<double>(count);
 }
-
-std::string lowercaseName(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return lower;
-}
 }  // namespace
 
 StockReport stockReport(const OpenGame& game, const PickedItem& picked) {
@@ -46,7 +40,7 @@ std::string stockJson(const StockReport& report) {
     json["highest_value"] = stock->highestValue;
     for (const ShopFacts& facts : kShops) {
       const ShopStock& shop = stock->shops[indexOf(facts.shop)];
-      json["shops"][lowercaseName(facts.name)] = {
+      json["shops"][shopKey(facts.shop)] = {
           {"carried", shop.carried},
           {"limit", shop.limit},
           {"stocked", countJson(shop.stocked)},

@@ -39,6 +39,12 @@ std::string nameFieldToText(std::string_view field) {
   return text;
 }
 
+std::string lowercased(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return lower;
+}
+
 std::string blankSignedText(std::int32_t value) { return (value >= 0 ? " " : "") + std::to_string(value); }
 
 std::string placeholderEntry(ListIndex recordIndex) { return blankSignedText(recordIndex) + "-None"; }

@@ -12,6 +12,9 @@ namespace pricewright {
 // (the game's players' character set) and returned as UTF-8.
 std::string nameFieldToText(std::string_view field);
 
+// `text` with its letters A to Z in lower case, as names are matched and spoken of.
+std::string lowercased(std::string_view text);
+
 // The whole number with a leading blank when zero or positive: " 5", " 0", "-3".
 std::string blankSignedText(std::int32_t value);
 

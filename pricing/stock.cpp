@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gamedata/error.h"
+#include "gamedata/name_text.h"
 #include "pricing/number_text.h"
 
 namespace pricewright {
@@ -65,10 +66,8 @@ struct Dimension {
   Interval all() const { return {segments.front().values.low, segments.back().values.high}; }
 };
 
-std::string lowercaseWithout(std::string name, std::string_view prefix) {
-  std::string lower = name;
-  std::ranges::transform(lower, lower.begin(),
-                         [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+std::string lowercaseWithout(const std::string& name, std::string_view prefix) {
+  std::string lower = lowercased(name);
   return lower.starts_with(prefix) ? lower.substr(prefix.size()) : lower;
 }
 

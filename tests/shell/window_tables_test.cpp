@@ -33,14 +33,32 @@ TEST(WindowTables, NameEachControlOnceInsideItsWindowAndTakeTheFocusInTabOrder) 
     }
     EXPECT_EQ(*tabs.rbegin(), static_cast<int>(controls.size()) - 1) << window->name;
   }
+  // Every control the operations, the shops and the screen readers name is there.
+  std::vector<std::string_view> named{chkBase, cmdGet};
   for (const ListControl& list : kListControls) {
-    EXPECT_TRUE(has(mainWindowControls(), list.list.name)) << list.list.name;
-    EXPECT_TRUE(!list.valueBox || has(mainWindowControls(), list.valueBox->name)) << list.list.name;
+    named.push_back(list.list.name);
+    if (list.valueBox) named.push_back(list.valueBox->name);
   }
-  for (const ShopFacts& shop : kShops) EXPECT_TRUE(has(mainWindowControls(), shop.priceBox.name));
-  EXPECT_TRUE(has(mainWindowControls(), chkBase) && has(mainWindowControls(), cmdGet));
+  for (const ShopFacts& shop : kShops) named.push_back(shop.priceBox.name);
+  for (const AccessibleText& text : mainWindowAccessibleTexts()) named.push_back(text.control);
+  for (const std::string_view name : named) EXPECT_TRUE(has(mainWindowControls(), name)) << name;
   for (const LabelText& label : detailsText({}, nullptr, {}))
     EXPECT_TRUE(has(detailsWindowControls(), label.label)) << label.label;
+}
+
+// A screen reader names each control that takes the focus as its label reads,
+// or as it reads itself, and no two alike.
+TEST(WindowTables, NameEachControlForScreenReadersAfterItsLabel) {
+  std::set<std::string_view> names;
+  const auto controls = mainWindowControls();
+  for (const ControlSpec& c : controls) {
+    if (c.kind == ControlKind::Label) continue;
+    const auto text = std::ranges::find(mainWindowAccessibleTexts(), c.name, &AccessibleText::control);
+    ASSERT_NE(text, mainWindowAccessibleTexts().end()) << c.name;
+    const auto label = std::ranges::find(controls, c.tabIndex - 1, &ControlSpec::tabIndex);
+    EXPECT_TRUE(text->name.ends_with(c.caption.empty() ? label->caption : c.caption)) << c.name;
+    EXPECT_TRUE(names.insert(text->name).second) << text->name;
+  }
 }
 
 TEST(WindowTables, GiveEachMenuCommandOneItemAndEachShortcutOneCommand) {
