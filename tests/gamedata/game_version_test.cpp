@@ -59,7 +59,7 @@ std::string opened(const std::string& file) {
             " |";
     for (const auto& entries : load.listEntries()) shown += " " + std::to_string(entries.size());
   } catch (const RuntimeError& error) {
-    shown = tests::errorText(error);
+    shown = error.what();  // as the Error box shows it
   }
   for (std::size_t at; (at = shown.find(path.string())) != std::string::npos;)
     shown.replace(at, path.string().size(), "FILE");
