@@ -112,12 +112,16 @@ std::string span(const Interval& values) {
   return std::to_string(values.low) + (values.low == values.high ? "" : " to " + std::to_string(values.high));
 }
 
+// Inner values in words: "5 to 9", or "5 to 9 charges".
+std::string innerSpan(const Dimension& inner, const Interval& values) {
+  return span(values) + (inner.kind == Dimension::Kind::Charges ? " charges" : "");
+}
+
 // The stocked stretch of the inner dimension, after "with".
 std::string withPhrase(const Dimension& inner, const Interval& stocked) {
-  const bool any = stocked == inner.all();
-  if (inner.kind == Dimension::Kind::Charges)
-    return any ? "any number of charges" : span(stocked) + " charges";
-  return inner.with + (any ? " at any value" : " " + span(stocked));
+  if (stocked == inner.all())
+    return inner.kind == Dimension::Kind::Charges ? "any number of charges" : inner.with + " at any value";
+  return (inner.kind == Dimension::Kind::Charges ? "" : inner.with + " ") + innerSpan(inner, stocked);
 }
 
 // What one line of rolls (one run of the outer dimension, across the inner
@@ -159,9 +163,8 @@ std::string stretchPhrase(const Dimension& outer, const Dimension& inner, const 
   const bool narrowing = stretch.lastInner.count() < stretch.firstInner.count();
   return phrase + " with " + withPhrase(inner, stretch.firstInner) + " at " + outer.subject + " " +
          std::to_string(stretch.outer.low) + (narrowing ? ", narrowing to " : ", widening to ") +
-         withPhrase(inner, stretch.lastInner)
-             .substr(inner.kind == Dimension::Kind::Charges ? 0 : inner.with.size() + 1) +
-         " at " + outer.subject + " " + std::to_string(stretch.outer.high);
+         innerSpan(inner, stretch.lastInner) + " at " + outer.subject + " " +
+         std::to_string(stretch.outer.high);
 }
 
 // The charges stocked, where the spell is all there is to roll: "none with fewer than 12 charges; 12 to 40

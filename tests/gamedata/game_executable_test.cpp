@@ -18,7 +18,6 @@ TEST(GameExecutable, ReadsUpToTheLastByteAndNoFurtherAloneOrThroughASnapshot) {
   tests::GameFileFixture file;
   file.setBytes(1, "\x04\x03\x02\x01\x7F");
   file.setValue(898, -2);
-  file.setBytes(971, std::string("Abc\0", 4));
   file.setValue(997, INT32_MIN);
   file.resize(1000);
   const GameExecutable executable(directory.write(file));
@@ -31,20 +30,10 @@ TEST(GameExecutable, ReadsUpToTheLastByteAndNoFurtherAloneOrThroughASnapshot) {
                                                          {998, "Input past end of file (62)"},
                                                          {0, "Bad record number (63)"},
                                                          {-4203007, "Bad record number (63)"}};
-  const std::pair<std::int32_t, const char*> names[] = {
-      {971, "Abc/30"}, {972, "Input past end of file (62)"}, {0, "Bad record number (63)"}};
-  const auto name = [](const auto& reader, std::int32_t at) {
-    return tests::outcome([&] {
-      const std::string field = reader.readNameField(at);
-      return field.substr(0, field.find('\0')) + "/" + std::to_string(field.size());
-    });
-  };
   for (const auto& read : values) {
     EXPECT_EQ(tests::outcome([&] { return executable.readValue(read.first); }), read.second) << read.first;
     EXPECT_EQ(tests::outcome([&] { return snapshot.readValue(read.first); }), read.second) << read.first;
   }
-  for (const auto& [at, shown] : names)
-    EXPECT_EQ(name(executable, at) + name(snapshot, at), shown + std::string(shown));
 
   // A snapshot holds its region as it was; the rest comes from the file as it is now.
   const std::vector<std::int32_t> was{executable.readValue(2), executable.readValue(98)};

@@ -33,15 +33,8 @@ TEST(WindowTables, NameEachControlOnceInsideItsWindowAndTakeTheFocusInTabOrder) 
     }
     EXPECT_EQ(*tabs.rbegin(), static_cast<int>(controls.size()) - 1) << window->name;
   }
-  // Every control the operations, the shops and the screen readers name is there.
-  std::vector<std::string_view> named{chkBase, cmdGet};
-  for (const ListControl& list : kListControls) {
-    named.push_back(list.list.name);
-    if (list.valueBox) named.push_back(list.valueBox->name);
-  }
-  for (const ShopFacts& shop : kShops) named.push_back(shop.priceBox.name);
-  for (const AccessibleText& text : mainWindowAccessibleTexts()) named.push_back(text.control);
-  for (const std::string_view name : named) EXPECT_TRUE(has(mainWindowControls(), name)) << name;
+  // Every label the Details texts fill is there; the main window's controls
+  // are looked up by name as the shells build them.
   for (const LabelText& label : detailsText({}, nullptr, {}))
     EXPECT_TRUE(has(detailsWindowControls(), label.label)) << label.label;
 }
