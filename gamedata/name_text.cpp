@@ -15,7 +15,7 @@ constexpr std::array<char16_t, 32> kHighControls{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char16_t c) {
-  if (c < 0x80) {
+  if (c <= 0x7F) {
     out.push_back(static_cast<char>(c));
   } else if (c < 0x800) {
     out.push_back(static_cast<char>(0xC0 | (c >> 6)));

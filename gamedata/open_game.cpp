@@ -35,7 +35,8 @@ RegionSnapshot namesRegion(const RegionSnapshot& tables, const GameLayout& layou
     for (ListIndex index = 0; index < at.recordCount; ++index) {
       const std::optional<std::int32_t> address =
           tables.heldValue(fieldPosition(at, {"NameAddress", at.nameAddress}, index));
-      if (!address || (*address == 0 && table == Table::BaseItems)) continue;
+      if (!address) continue;
+      // Nameless base items (NameAddress 0) and names before the file point nowhere.
       const std::int64_t position = std::int64_t{*address} - (layout.loadAddressOfFirstByte - 1);
       if (position < 1) continue;
       first = std::min(first, position);

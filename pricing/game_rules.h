@@ -74,12 +74,10 @@ constexpr AffixCost affixCost(const AffixRecord& r, std::int64_t value) {
 // it, a negative one divides it, toward zero, and a sum of 0 leaves nothing.
 // In 64 bits, held at its limits, for the callers to see where the game's 32 fall short.
 constexpr std::int64_t baseTerm(std::int64_t multiplierSum, std::int64_t baseValue) {
-  if (multiplierSum == 0) return 0;
   if (multiplierSum < 0) return baseValue / multiplierSum;
   std::int64_t product = 0;
   if (__builtin_mul_overflow(multiplierSum, baseValue, &product))
-    return baseValue < 0 ? std::numeric_limits<std::int64_t>::min()
-                         : std::numeric_limits<std::int64_t>::max();
+    return baseValue < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
   return product;
 }
 // A magic item is worth its base term and its affixes' costs, and never less than 1.

@@ -42,7 +42,7 @@ TEST_F(FileOpenTest, FillsEachListWithAnEntryPerRecordInOrderWhereverItsNameLies
   fixture.setName(Table::Suffixes, 7, std::string(30, 'W'), 5000);
   fixture.setName(Table::Spells, 1, "", 5100);
   fixture.setName(Table::Spells, 35, "Last", 662125 - 3);                    // across the end of the tables
-  fixture.setName(Table::BaseItems, 9, "\x80\x8A\xE9\xA0\x81 Sword", 5200);  // Windows-1252
+  fixture.setName(Table::BaseItems, 9, "\x80\x8A\xE9\xA0\x81\x7F Sword", 5200);  // Windows-1252
   const std::string path = pick(fixture);
   EXPECT_EQ(open(), kOpening);
   EXPECT_EQ(game->file.path(), path);
@@ -51,7 +51,7 @@ TEST_F(FileOpenTest, FillsEachListWithAnEntryPerRecordInOrderWhereverItsNameLies
                            list(cboBase)[0], list(cboBase)[9], list(cboBase)[12], list(cboBase)[13],
                            list(cboBase)[155], list(cboSpell)[0], list(cboSpell)[1], list(cboSpell)[35]}),
               ElementsAre("Tin", "Prefix 82", std::string(30, 'W'), "Suffix 94", " 0-None",
-                          "\u20AC\u0160\u00E9\u00A0\u0081 Sword", " 12-None", "Base 13", " 155-None",
+                          "\u20AC\u0160\u00E9\u00A0\u0081\x7F Sword", " 12-None", "Base 13", " 155-None",
                           "Spell 0", "", "Last"));
 }
 
