@@ -18,11 +18,8 @@ nlohmann::ordered_json countJson(RollCount count) {
 
 StockReport stockReport(const OpenGame& game, const PickedItem& picked) {
   StockReport report{game.version, std::nullopt, std::nullopt};
-  const GameRecords records = game.records();
-  ShopLimits limits{};
-  for (const Shop shop : kShopOrder) limits[indexOf(shop)] = records.limit(shop);
   try {
-    report.stock = stockOf(stockItem(records, picked), limits);
+    report.stock = stockOfPicked(game.records(), picked);
   } catch (const RuntimeError& error) {
     if (error.number() != ErrorNumber::InvalidProcedureCall && error.number() != ErrorNumber::Overflow) throw;
     report.error = error;
@@ -68,13 +65,7 @@ std::string stockText(const StockReport& report) {
                     (stock.unpriced ? "; " + rollCountText(stock.unpriced) + " beyond 32 bits" : "")});
   for (const ShopFacts& facts : kShops) {
     const ShopStock& shop = stock.shops[indexOf(facts.shop)];
-    aligned.row(
-        {std::string(facts.name),
-         !shop.carried
-             ? shop.which
-             : rollCountText(shop.stocked) + " stocked" +
-                   (shop.highestStockedValue ? ", up to " + groupedNumber(*shop.highestStockedValue) : "") +
-                   ": " + shop.which});
+    aligned.row({std::string(facts.name), stockedText(shop)});
   }
   text += aligned.text() + std::string(kItemLevelNote) + "\n";
   if (!report.version.layout->limitsInFile()) text += std::string(kGameOwnLimits) + "\n";

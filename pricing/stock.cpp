@@ -347,6 +347,19 @@ StockItem stockItem(const GameRecords& game, const PickedItem& picked) {
   return item;
 }
 
+Stock stockOfPicked(const GameRecords& game, const PickedItem& picked) {
+  ShopLimits limits{};
+  for (const Shop shop : kShopOrder) limits[indexOf(shop)] = game.limit(shop);
+  return stockOf(stockItem(game, picked), limits);
+}
+
+std::string stockedText(const ShopStock& shop) {
+  if (!shop.carried) return shop.which;
+  return rollCountText(shop.stocked) + " stocked" +
+         (shop.highestStockedValue ? ", up to " + groupedNumber(*shop.highestStockedValue) : "") + ": " +
+         shop.which;
+}
+
 Stock stockOf(const StockItem& item, const ShopLimits& limits) {
   if (item.spell && item.suffix)
     throw RuntimeError(ErrorNumber::InvalidProcedureCall,

@@ -64,6 +64,12 @@ struct Stock {
 // spell with a suffix, and Overflow when the game can price no roll at all.
 Stock stockOf(const StockItem& item, const ShopLimits& limits);
 
+// The stock of the item picked in the lists, against the limits of the open game.
+Stock stockOfPicked(const GameRecords& game, const PickedItem& picked);
+
+// What a shop stocks, in words: "45 stocked, up to 2,500: Keen 21 to 26", or "does not sell plain items".
+std::string stockedText(const ShopStock& shop);
+
 // Said with every answer: what a shop needs beyond the value.
 inline constexpr std::string_view kItemLevelNote =
     "A shop also needs the item level, which comes from the character's level; Pricewright does not read it.";

@@ -172,26 +172,17 @@ std::vector<LabelText> pressText(const PressOutcome& outcome) {
 std::string whereToBuy(const OpenGame* game, const PickedItem& picked) {
   if (!game || std::ranges::none_of(kTables, [&](Table table) { return picked.picked(table); }))
     return "Pick an item in the main window: this shows which shops can stock it, over every roll the game "
-           "can "
-           "make of it.";
+           "can make of it.";
   try {
-    const GameRecords records = game->records();
-    ShopLimits limits{};
-    for (const Shop shop : kShopOrder) limits[indexOf(shop)] = records.limit(shop);
-    const Stock stock = stockOf(stockItem(records, picked), limits);
+    const Stock stock = stockOfPicked(game->records(), picked);
     const bool one = stock.rolls == 1;
     std::string text = "The picked item has " + rollCountText(stock.rolls) +
                        (one ? " roll, value " : " rolls, values ") + groupedNumber(stock.lowestValue) +
                        (one ? "" : " to " + groupedNumber(stock.highestValue)) + ".";
     for (const ShopFacts& shop : kShops) {
       const ShopStock& at = stock.shops[indexOf(shop.shop)];
-      text += "\n" + std::string(shop.name) + ": ";
-      if (!at.carried)
-        text += std::string(shop.pronoun) + " " + at.which + ".";
-      else
-        text += rollCountText(at.stocked) + " stocked" +
-                (at.highestStockedValue ? ", up to " + groupedNumber(*at.highestStockedValue) : "") + ": " +
-                at.which + ".";
+      text += "\n" + std::string(shop.name) + ": " + (at.carried ? "" : std::string(shop.pronoun) + " ") +
+              stockedText(at) + ".";
     }
     text += "\n" + std::string(kItemLevelNote);
     return game->version.layout->limitsInFile() ? text : text + "\n" + std::string(kGameOwnLimits);
