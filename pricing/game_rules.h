@@ -77,14 +77,15 @@ constexpr std::int64_t baseTerm(std::int64_t multiplierSum, std::int64_t baseVal
   if (multiplierSum < 0) return baseValue / multiplierSum;
   std::int64_t product = 0;
   if (__builtin_mul_overflow(multiplierSum, baseValue, &product))
-    return baseValue < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
+    return baseValue < 0 ? std::numeric_limits<std::int64_t>::min()
+                         : std::numeric_limits<std::int64_t>::max();
   return product;
 }
 // A magic item is worth its base term and its affixes' costs, and never less than 1.
 constexpr std::int64_t magicValue(std::int64_t baseTerm, std::int64_t costs) {
   std::int64_t sum = 0;
   if (__builtin_add_overflow(baseTerm, costs, &sum))
-    return baseTerm < 0 ? 1 : std::numeric_limits<std::int64_t>::max();
+    sum = baseTerm < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
   return std::max<std::int64_t>(sum, 1);
 }
 // Whether the game, which keeps values in 32 bits, can hold `value`.

@@ -207,10 +207,15 @@ public:
   }
 
 private:
-  // The steps to a roll's value, the value last: the base value (base price
-  // and charges), what the multipliers make of it, and the value. As the inner
-  // value grows, each step moves one way, though not all the same way.
-  std::array<std::int64_t, 3> steps(std::int64_t costs, std::int64_t charges) const {
+  // The steps to a roll's value: the base value (base price and charges),
+  // what the multipliers make of it, and the value. As the inner value grows,
+  // each step moves one way, though not all the same way.
+  struct Steps {
+    std::int64_t baseValue;
+    std::int64_t term;
+    std::int64_t value;
+  };
+  Steps steps(std::int64_t costs, std::int64_t charges) const {
     const std::int64_t baseValue =
         item_.basePrice + (item_.spell ? chargesTerm(charges, item_.spell->chargeValue) : 0);
     if (!item_.prefix && !item_.suffix) return {baseValue, baseValue, baseValue};
@@ -228,12 +233,12 @@ private:
       // The game holds every step in 32 bits: each bound on each step holds
       // over one end of the range, so the rolls it can price lie in one stretch.
       Interval priced = inner.values;
-      for (std::size_t step = 0; step < 3; ++step) {
+      for (const auto step : {&Steps::baseValue, &Steps::term, &Steps::value}) {
         priced = meet(priced, whereHolds(inner.values, [&](std::int64_t x) {
-                        return stepsAt(x)[step] >= std::numeric_limits<std::int32_t>::min();
+                        return stepsAt(x).*step >= std::numeric_limits<std::int32_t>::min();
                       }));
         priced = meet(priced, whereHolds(inner.values, [&](std::int64_t x) {
-                        return stepsAt(x)[step] <= std::numeric_limits<std::int32_t>::max();
+                        return stepsAt(x).*step <= std::numeric_limits<std::int32_t>::max();
                       }));
       }
       const RollCount rolls = inner.values.count() * outerCount;
@@ -241,7 +246,7 @@ private:
       stock_.rolls += rolls;
       stock_.unpriced += rolls - priced.count() * outerCount;
       if (priced.empty()) continue;
-      const auto value = [&](std::int64_t x) { return stepsAt(x)[2]; };
+      const auto value = [&](std::int64_t x) { return stepsAt(x).value; };
       for (const std::int64_t end : {value(priced.low), value(priced.high)}) {
         lowest_ = std::min(lowest_.value_or(end), end);
         highest_ = std::max(highest_.value_or(end), end);
