@@ -1,6 +1,7 @@
 #include "win32_shell/control_fonts.h"
 
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -9,7 +10,11 @@ namespace pricewright {
 namespace {
 constexpr double kPointSize = 8.25;
 constexpr int kPointsPerInch = 72;
-constexpr const wchar_t* kFamilies[] = {L"MS Sans Serif", L"Microsoft Sans Serif"};
+// Where neither Sans Serif is installed (Wine without its sserife.fon), a
+// stand-in is drawn instead: Wine's, Liberation Sans, shows its bold as the
+// regular weight in black on white at this size. Tahoma, the dialog face of
+// Windows since 2000 and one of Wine's own, keeps it bold.
+constexpr const wchar_t* kFamilies[] = {L"MS Sans Serif", L"Microsoft Sans Serif", L"Tahoma"};
 
 bool installed(const wchar_t* family) {
   LOGFONTW wanted{};
@@ -31,7 +36,7 @@ bool installed(const wchar_t* family) {
 const wchar_t* installedFamily() {
   for (const wchar_t* family : kFamilies)
     if (installed(family)) return family;
-  return kFamilies[1];
+  return kFamilies[std::size(kFamilies) - 1];
 }
 }  // namespace
 
