@@ -40,6 +40,18 @@ ControlClass controlClass(ControlKind kind) {
   throw std::logic_error("unknown control kind");
 }
 
+// A static control does not free the icon it shows.
+void setIcon(HWND picture, HICON icon) {
+  if (auto previous =
+          reinterpret_cast<HICON>(SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0)))
+    DestroyIcon(previous);
+}
+
+void releaseIcons(HWND parent, std::span<const ControlSpec> controls) {
+  for (std::size_t row = 0; row < controls.size(); ++row)
+    if (controls[row].kind == ControlKind::Picture) setIcon(GetDlgItem(parent, controlId(row)), nullptr);
+}
+
 COLORREF colourRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
 HBRUSH solidBrush(Rgb colour) {
@@ -202,11 +214,10 @@ void placeControls(HWND parent, std::span<const ControlSpec> controls) {
     const int width = scaled(entry.width, dpi);
     const int height = scaled(entry.height, dpi);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(entry.weight, dpi)), FALSE);
+    // The icon drawn at this size is ours to free, as the one it replaces.
     if (entry.kind == ControlKind::Picture)
-      SendMessageW(control, STM_SETICON,
-                   reinterpret_cast<WPARAM>(
-                       LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, width, height, 0)),
-                   0);
+      setIcon(control, static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                                     width, height, 0)));
     const int dropped = entry.kind == ControlKind::List ? scaled(kDroppedListTwips, dpi) : 0;
     MoveWindow(control, scaled(entry.left, dpi), scaled(entry.top, dpi), width, height + dropped, TRUE);
     if (entry.kind == ControlKind::List) fitListHeight(control, height);
@@ -220,6 +231,10 @@ std::optional<LRESULT> layoutMessage(HWND window, UINT message, WPARAM wParam, L
   case WM_CTLCOLORBTN:
     return controlColours(window, controls, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
   case WM_DPICHANGED: followDpiChange(window, lParam, layout, controls); return 0;
+  case WM_DESTROY:
+    // Seen, not handled: the window's own handling goes on.
+    releaseIcons(window, controls);
+    return std::nullopt;
   default: return std::nullopt;
   }
 }
