@@ -14,7 +14,7 @@ constexpr std::size_t kPathBufferSize = 32768;
 }  // namespace
 
 std::optional<std::wstring> askOpenFileName(HWND owner, const FileDialogSettings& settings,
-                                            const std::wstring& lastChosen) {
+                                            const std::wstring& lastChosen, const std::wstring& folder) {
   // One filter: its description, then its pattern, each ending in a zero,
   // then a zero that ends the list.
   std::wstring filter = toWide(settings.filterDescription) + L'\0' + toWide(settings.filterPattern) + L'\0';
@@ -27,6 +27,7 @@ std::optional<std::wstring> askOpenFileName(HWND owner, const FileDialogSettings
   dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.lpstrTitle = title.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;

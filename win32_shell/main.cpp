@@ -1,24 +1,32 @@
 // Pricewright for Windows: prices magic items from the game executable's own
-// tables. It keeps no settings; a file named on the command line opens at start.
+// tables. It remembers the files last opened and its place in the registry; a
+// file named on the command line opens at start in place of the last one.
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <optional>
+#include <string>
+
 #include "win32_shell/main_window.h"
+#include "win32_shell/registry_settings.h"
 #include "win32_shell/side_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   pricewright::MainWindow::registerClass(instance);
   pricewright::SideWindow::registerClass(pricewright::aboutSideWindow(), instance);
   pricewright::SideWindow::registerClass(pricewright::detailsSideWindow(), instance);
-  pricewright::MainWindow mainWindow;
-  mainWindow.showCentred();
-  // "pricewright FILE": opened at start as File > Open would.
+  pricewright::RegistrySettings settings;
+  pricewright::MainWindow mainWindow(&settings);
+  mainWindow.show();
+  // "pricewright FILE"
+  std::optional<std::wstring> named;
   int count = 0;
   if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
-    if (count > 1) mainWindow.openFile(arguments[1]);
+    if (count > 1) named = arguments[1];
     LocalFree(arguments);
   }
+  mainWindow.openAtStart(named);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

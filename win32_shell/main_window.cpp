@@ -22,7 +22,8 @@ void MainWindow::registerClass(HINSTANCE instance) {
 
 // No icon in the title bar (WS_EX_DLGMODALFRAME), no minimise or maximise box,
 // no sizing border.
-MainWindow::MainWindow() : shortcuts_(buildAccelerators(mainWindowMenus())) {
+MainWindow::MainWindow(SettingsStore* settings)
+    : settings_(settings), shortcuts_(buildAccelerators(mainWindowMenus())) {
   createTopLevelWindow(kMainWindow, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
                        buildMenuBar(mainWindowMenus()), this);
 }
@@ -34,10 +35,17 @@ MainWindow::~MainWindow() {
   DestroyAcceleratorTable(shortcuts_);
 }
 
-void MainWindow::showCentred() {
-  centre(window_);
+void MainWindow::show() {
+  if (const std::optional<PixelRect> place = settings_ ? rememberedPlace(*settings_) : std::nullopt)
+    moveOnScreen(window_, place->left, place->top);
+  else
+    centre(window_);
   ShowWindow(window_, SW_SHOW);
   SetFocus(control(cboPrefix.name));
+}
+
+void MainWindow::openAtStart(const std::optional<std::wstring>& named) {
+  session_.openAtStart(named ? std::optional(toUtf8(*named)) : std::nullopt);
 }
 
 bool MainWindow::translateShortcut(MSG& message) const {
@@ -79,12 +87,21 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     } else if (const auto row = static_cast<std::size_t>(LOWORD(wParam) - kFirstMenuId);
                LOWORD(wParam) >= kFirstMenuId && row < mainWindowMenus().size()) {
       run(mainWindowMenus()[row].command);
+    } else if (const auto index = static_cast<std::size_t>(LOWORD(wParam) - kFirstRecentFileId);
+               LOWORD(wParam) >= kFirstRecentFileId && index < session_.recentFiles().paths().size()) {
+      // A copy: opening the file reorders the list it is in.
+      const std::string path = session_.recentFiles().paths()[index];
+      session_.openFile(path);
     } else if (LOWORD(wParam) == IDOK && GetFocus() == control(cmdGet)) {
       // The dialog manager turns Enter into IDOK. It presses "Get Costs" only
       // while the button has the focus; Esc (IDCANCEL) does nothing here.
       session_.getCostsPressed();
     }
     return 0;
+  case WM_DESTROY:
+    // Closed by File > Exit, the close box or Alt+F4 alike.
+    if (settings_) rememberPlace(*settings_, placeOf(window));
+    break;
   case WM_NCDESTROY:
     window_ = nullptr;
     topLevelWindowDestroyed();
@@ -119,8 +136,9 @@ void MainWindow::run(MenuCommand command) {
   }
 }
 
-void MainWindow::refreshDetails() {
+void MainWindow::sessionChanged() {
   if (details_ && details_->isOpen()) details_->showTexts(session_.details());
+  if (window_) listRecentFiles(GetMenu(window_), mainWindowMenus(), session_.recentFiles().paths());
 }
 
 void MainWindow::showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout) {
@@ -202,7 +220,8 @@ std::int16_t MainWindow::chkBaseValue() const {
 }
 
 void MainWindow::showFileOpenDialog(const FileDialogSettings& settings) {
-  if (std::optional<std::wstring> chosen = askOpenFileName(window_, settings, chosenFileName_))
+  const std::wstring folder = chosenFileName_.empty() ? toWide(session_.recentFiles().dialogFolder()) : L"";
+  if (std::optional<std::wstring> chosen = askOpenFileName(window_, settings, chosenFileName_, folder))
     chosenFileName_ = *chosen;
 }
 

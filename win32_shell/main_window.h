@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "shell/layout_table.h"
 #include "shell/session.h"
+#include "shell/settings_store.h"
 #include "win32_shell/side_window.h"
 #include "window_interface/window.h"
 
@@ -15,21 +17,24 @@ namespace pricewright {
 
 // The main window: builds its controls and menus from the shared tables,
 // forwards each event to the session, and is the operations' view of the
-// window.
+// window. With `settings` it keeps the recent files and its place there.
 class MainWindow final : public Window {
 public:
   static void registerClass(HINSTANCE instance);
 
-  MainWindow();
+  explicit MainWindow(SettingsStore* settings = nullptr);
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow() override;
 
-  // Start-up: shows the window centred on the screen, the focus in the first list.
-  void showCentred();
-  // Ctrl+O and Ctrl+E, for the message loop.
+  // Start-up: shows the window where it was last, else centred on the
+  // screen, the focus in the first list.
+  void show();
+  // Start-up: opens the file `named` on the command line, else the one last opened.
+  void openAtStart(const std::optional<std::wstring>& named);
+  // Ctrl+O, Ctrl+E and Ctrl+D, for the message loop.
   bool translateShortcut(MSG& message) const;
-  // Opens `path` as File > Open would: a file named at start.
+  // Opens `path` as File > Open would: a file dropped on the window.
   void openFile(const std::wstring& path);
 
   LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,17 +61,18 @@ private:
   void showAbout();
   // Opens the Details window, or brings the open one to the front.
   void showDetails();
-  // Shows the session's file and last press in the Details window, when open.
-  void refreshDetails();
+  // After every event: the Details window, when open, and the recent files.
+  void sessionChanged();
   // Ends the program at once: closes the file and both windows.
   void exitProgram();
   HWND control(std::string_view name) const;
   // A long price is cut off in its box; its tooltip shows it whole.
   void addPriceTooltips();
 
+  SettingsStore* settings_;
   HWND window_ = nullptr;
   HACCEL shortcuts_ = nullptr;
-  Session session_{*this, [this] { refreshDetails(); }};
+  Session session_{*this, [this] { sessionChanged(); }, settings_};
   std::wstring chosenFileName_;
   std::wstring tooltipText_;  // the text a price box's tooltip shows now
   // Ownerless, so held here. A closed one is replaced by the next About or Details.

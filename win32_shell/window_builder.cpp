@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/remembered.h"
 #include "win32_shell/command_ids.h"
 #include "win32_shell/control_fonts.h"
 #include "win32_shell/wide_text.h"
@@ -50,6 +51,36 @@ void setIcon(HWND picture, HICON icon) {
 void releaseIcons(HWND parent, std::span<const ControlSpec> controls) {
   for (std::size_t row = 0; row < controls.size(); ++row)
     if (controls[row].kind == ControlKind::Picture) setIcon(GetDlgItem(parent, controlId(row)), nullptr);
+}
+
+// Menu text marks an access key with '&'; a path's own are doubled.
+std::wstring menuText(std::string_view text) {
+  std::wstring escaped;
+  for (const wchar_t c : toWide(text)) escaped += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
+  return escaped;
+}
+
+// Appends the items of the menu `menu` to `items`: its rows of the table, and
+// the recent files, set apart by separators, where the table marks their place.
+void appendItems(HMENU items, std::span<const MenuSpec> menus, std::string_view menu,
+                 std::span<const std::string> recentFiles) {
+  for (std::size_t row = 0; row < menus.size(); ++row) {
+    const MenuSpec& item = menus[row];
+    if (item.menu != menu) continue;
+    if (item.command == MenuCommand::RecentFiles) {
+      if (recentFiles.empty()) continue;
+      AppendMenuW(items, MF_SEPARATOR, 0, nullptr);
+      for (std::size_t index = 0; index < recentFiles.size(); ++index)
+        AppendMenuW(items, MF_STRING, static_cast<UINT_PTR>(recentFileId(index)),
+                    menuText(recentFileCaption(index, recentFiles[index])).c_str());
+      AppendMenuW(items, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    const std::string caption = item.shortcut.empty()
+                                    ? std::string(item.caption)
+                                    : std::string(item.caption) + "\t" + std::string(item.shortcut);
+    AppendMenuW(items, MF_STRING, static_cast<UINT_PTR>(menuId(row)), menuText(caption).c_str());
+  }
 }
 
 COLORREF colourRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
@@ -181,6 +212,36 @@ void centre(HWND window, HWND over) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+std::vector<PixelRect> screenWorkAreas() {
+  std::vector<PixelRect> areas;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR screen, HDC, LPRECT, LPARAM found) -> BOOL {
+        MONITORINFO info{sizeof info, {}, {}, 0};
+        if (!GetMonitorInfoW(screen, &info)) return TRUE;
+        auto& areas = *reinterpret_cast<std::vector<PixelRect>*>(found);
+        const RECT& work = info.rcWork;
+        const PixelRect area{work.left, work.top, work.right - work.left, work.bottom - work.top};
+        areas.insert(info.dwFlags & MONITORINFOF_PRIMARY ? areas.begin() : areas.end(), area);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
+PixelRect placeOf(HWND window) {
+  const RECT rect = rectOf(window);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void moveOnScreen(HWND window, int left, int top) {
+  PixelRect place = placeOf(window);
+  place.left = left;
+  place.top = top;
+  place = placeOnScreens(place, screenWorkAreas());
+  SetWindowPos(window, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void buildControls(HWND parent, std::span<const ControlSpec> controls) {
   // The tab order is the order of creation, so controls are made in tab order.
   std::vector<std::size_t> inTabOrder(controls.size());
@@ -254,26 +315,34 @@ void drawLines(HWND window, HDC dc, std::span<const LineSpec> lines) {
 }
 
 HMENU buildMenuBar(std::span<const MenuSpec> menus) {
+  if (menuId(menus.size()) > kFirstRecentFileId)
+    throw std::logic_error("menu ids reach the recent files' ids");
   HMENU bar = CreateMenu();
-  for (const MenuSpec& entry : menus) {
+  for (std::size_t row = 0; row < menus.size(); ++row) {
+    const MenuSpec& entry = menus[row];
     if (!entry.menu.empty()) continue;
-    HMENU items = nullptr;
-    for (std::size_t row = 0; row < menus.size(); ++row) {
-      const MenuSpec& item = menus[row];
-      if (item.menu != entry.name) continue;
-      if (!items) items = CreatePopupMenu();
-      const std::string caption = item.shortcut.empty()
-                                      ? std::string(item.caption)
-                                      : std::string(item.caption) + "\t" + std::string(item.shortcut);
-      AppendMenuW(items, MF_STRING, static_cast<UINT_PTR>(menuId(row)), toWide(caption).c_str());
-    }
     // A menu-bar entry without items of its own is a command.
-    const auto row = static_cast<std::size_t>(&entry - menus.data());
-    AppendMenuW(bar, items ? MF_POPUP : MF_STRING,
-                items ? reinterpret_cast<UINT_PTR>(items) : static_cast<UINT_PTR>(menuId(row)),
-                toWide(entry.caption).c_str());
+    if (std::ranges::none_of(menus, [&](const MenuSpec& item) { return item.menu == entry.name; })) {
+      AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(menuId(row)), menuText(entry.caption).c_str());
+      continue;
+    }
+    HMENU items = CreatePopupMenu();
+    appendItems(items, menus, entry.name, {});
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(items), menuText(entry.caption).c_str());
   }
   return bar;
+}
+
+void listRecentFiles(HMENU bar, std::span<const MenuSpec> menus, std::span<const std::string> paths) {
+  // Every menu is made again from the table; only the recent files change.
+  int position = 0;
+  for (const MenuSpec& entry : menus) {
+    if (!entry.menu.empty()) continue;
+    if (HMENU items = GetSubMenu(bar, position++)) {
+      while (GetMenuItemCount(items) > 0) DeleteMenu(items, 0, MF_BYPOSITION);
+      appendItems(items, menus, entry.name, paths);
+    }
+  }
 }
 
 HACCEL buildAccelerators(std::span<const MenuSpec> menus) {

@@ -4,9 +4,12 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/layout_table.h"
+#include "shell/remembered.h"
 
 namespace pricewright {
 
@@ -31,6 +34,14 @@ void fitClientArea(HWND window, const WindowSpec& layout);
 // Centres `window` on `over`, or on the work area of its monitor.
 void centre(HWND window, HWND over = nullptr);
 
+// The work areas of the screens, the primary screen's first.
+std::vector<PixelRect> screenWorkAreas();
+// Where `window` is on the desktop, frame included.
+PixelRect placeOf(HWND window);
+// Moves `window` to `left`, `top`, or where its title bar shows should that
+// place be off every screen.
+void moveOnScreen(HWND window, int left, int top);
+
 // Creates the controls as children of `parent` in tab order, each with the id
 // of its row, then places them.
 void buildControls(HWND parent, std::span<const ControlSpec> controls);
@@ -53,8 +64,12 @@ std::optional<LRESULT> layoutMessage(HWND window, UINT message, WPARAM wParam, L
 // Draws the lines, later ones on top.
 void drawLines(HWND window, HDC dc, std::span<const LineSpec> lines);
 
-// The menu bar and the accelerator table of the menu table's shortcuts.
+// The menu bar and the accelerator table of the menu table's shortcuts. The
+// bar lists no recent files until listRecentFiles.
 HMENU buildMenuBar(std::span<const MenuSpec> menus);
 HACCEL buildAccelerators(std::span<const MenuSpec> menus);
+// Lists `paths` where the menu table marks the recent files, in place of
+// those listed before, each with its recentFileId.
+void listRecentFiles(HMENU bar, std::span<const MenuSpec> menus, std::span<const std::string> paths);
 
 }  // namespace pricewright
