@@ -3,6 +3,7 @@
 // file named on the command line opens at start in place of the last one.
 #include <windows.h>
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <optional>
@@ -13,6 +14,8 @@
 #include "win32_shell/side_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // The accessible names and the file dialog's shell views are COM objects.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   pricewright::MainWindow::registerClass(instance);
   pricewright::SideWindow::registerClass(pricewright::aboutSideWindow(), instance);
   pricewright::SideWindow::registerClass(pricewright::detailsSideWindow(), instance);

@@ -7,6 +7,7 @@
 
 #include "pricing/game_rules.h"
 #include "shell/main_window_layout.h"
+#include "win32_shell/accessible_names.h"
 #include "win32_shell/command_ids.h"
 #include "win32_shell/dialogs.h"
 #include "win32_shell/top_level_windows.h"
@@ -60,6 +61,7 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     window_ = window;
     topLevelWindowCreated();
     buildControls(window, mainWindowControls());
+    nameControls(window, mainWindowControls(), mainWindowAccessibleTexts());
     addPriceTooltips();
     DragAcceptFiles(window, TRUE);
     return 0;
