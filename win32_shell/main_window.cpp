@@ -50,7 +50,8 @@ void MainWindow::openAtStart(const std::optional<std::wstring>& named) {
 }
 
 bool MainWindow::translateShortcut(MSG& message) const {
-  return window_ && TranslateAcceleratorW(window_, shortcuts_, &message);
+  return (details_ && details_->translateShortcut(message)) ||
+         (window_ && TranslateAcceleratorW(window_, shortcuts_, &message));
 }
 
 LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

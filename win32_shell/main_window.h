@@ -32,7 +32,7 @@ public:
   void show();
   // Start-up: opens the file `named` on the command line, else the one last opened.
   void openAtStart(const std::optional<std::wstring>& named);
-  // Ctrl+O, Ctrl+E and Ctrl+D, for the message loop.
+  // The menus' shortcuts and the Details window's Ctrl+C, for the message loop.
   bool translateShortcut(MSG& message) const;
   // Opens `path` as File > Open would: a file dropped on the window.
   void openFile(const std::wstring& path);

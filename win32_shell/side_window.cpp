@@ -1,7 +1,12 @@
 #include "win32_shell/side_window.h"
 
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
 #include "shell/about_window_layout.h"
 #include "shell/details_window_layout.h"
+#include "win32_shell/command_ids.h"
 #include "win32_shell/top_level_windows.h"
 #include "win32_shell/wide_text.h"
 #include "win32_shell/window_builder.h"
@@ -9,13 +14,33 @@
 
 namespace pricewright {
 
+namespace {
+void putOnClipboard(HWND owner, const std::wstring& text) {
+  // Another program may hold the clipboard for a moment.
+  for (int attempt = 1; !OpenClipboard(owner); ++attempt) {
+    if (attempt == 10)
+      throw std::runtime_error("The clipboard is in use by another program; nothing was copied.");
+    Sleep(20);
+  }
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    // The clipboard owns what it took.
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
+}  // namespace
+
 const SideWindowLayout& aboutSideWindow() {
-  static const SideWindowLayout layout{kAboutWindow, aboutWindowControls(), aboutWindowLines(), "cmdOK"};
+  static const SideWindowLayout layout{kAboutWindow, aboutWindowControls(), aboutWindowLines(), "cmdOK", ""};
   return layout;
 }
 
 const SideWindowLayout& detailsSideWindow() {
-  static const SideWindowLayout layout{kDetailsWindow, detailsWindowControls(), {}, cmdClose};
+  static const SideWindowLayout layout{kDetailsWindow, detailsWindowControls(), {}, cmdClose, cmdCopy};
   return layout;
 }
 
@@ -24,6 +49,10 @@ void SideWindow::registerClass(const SideWindowLayout& layout, HINSTANCE instanc
 }
 
 SideWindow::SideWindow(const SideWindowLayout& layout, HWND over) : layout_(layout) {
+  if (!layout.copyButton.empty()) {
+    ACCEL copy{FVIRTKEY | FCONTROL, 'C', static_cast<WORD>(copyId())};
+    copyShortcut_ = CreateAcceleratorTableW(&copy, 1);
+  }
   createTopLevelWindow(layout.window, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, nullptr,
                        this);
   centre(window_, over);
@@ -32,16 +61,35 @@ SideWindow::SideWindow(const SideWindowLayout& layout, HWND over) : layout_(layo
 
 SideWindow::~SideWindow() {
   if (window_) DestroyWindow(window_);
+  if (copyShortcut_) DestroyAcceleratorTable(copyShortcut_);
 }
 
 HWND SideWindow::button() const { return controlNamed(window_, layout_.controls, layout_.button); }
+
+int SideWindow::copyId() const {
+  const auto row = std::ranges::find(layout_.controls, layout_.copyButton, &ControlSpec::name);
+  return controlId(static_cast<std::size_t>(row - layout_.controls.begin()));
+}
+
+bool SideWindow::translateShortcut(MSG& message) const {
+  return copyShortcut_ && window_ && GetAncestor(message.hwnd, GA_ROOT) == window_ &&
+         TranslateAcceleratorW(window_, copyShortcut_, &message);
+}
+
+void SideWindow::copyTexts() const {
+  std::wstring text;
+  for (const wchar_t c : toWide(detailsPlainText(shown_)))
+    text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+  putOnClipboard(window_, text);
+}
 
 void SideWindow::bringToFront() const {
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
 }
 
-void SideWindow::showTexts(const std::vector<LabelText>& texts) const {
+void SideWindow::showTexts(const std::vector<LabelText>& texts) {
+  shown_ = texts;
   for (const LabelText& text : texts)
     SetWindowTextW(controlNamed(window_, layout_.controls, text.label), toWide(text.text).c_str());
 }
@@ -59,8 +107,9 @@ LRESULT SideWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return 0;
   case WM_COMMAND:
     // The dialog manager sends IDOK for Enter and IDCANCEL for Esc.
-    if (const int id = LOWORD(wParam);
-        id == IDOK || id == IDCANCEL || reinterpret_cast<HWND>(lParam) == button())
+    if (const int id = LOWORD(wParam); copyShortcut_ && id == copyId())
+      copyTexts();
+    else if (id == IDOK || id == IDCANCEL || reinterpret_cast<HWND>(lParam) == button())
       DestroyWindow(window);
     return 0;
   case WM_PAINT: {

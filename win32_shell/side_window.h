@@ -11,13 +11,16 @@
 
 namespace pricewright {
 
-// A window beside the main one, built from its tables. Its one button is both
-// its default and its cancel button, so the button, Enter and Esc close it.
+// A window beside the main one, built from its tables. Its closing button is
+// both its default and its cancel button, so the button, Enter and Esc close
+// it. A window with a copy button puts the texts it shows on the clipboard at
+// that button and at Ctrl+C.
 struct SideWindowLayout {
   const WindowSpec& window;
   std::span<const ControlSpec> controls;
   std::span<const LineSpec> lines;
   std::string_view button;
+  std::string_view copyButton;
 };
 const SideWindowLayout& aboutSideWindow();
 const SideWindowLayout& detailsSideWindow();
@@ -35,14 +38,21 @@ public:
   bool isOpen() const { return window_ != nullptr; }
   void bringToFront() const;
   // Writes each text into the label it names.
-  void showTexts(const std::vector<LabelText>& texts) const;
+  void showTexts(const std::vector<LabelText>& texts);
+  // Ctrl+C in this window, for the message loop.
+  bool translateShortcut(MSG& message) const;
   LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
   HWND button() const;
+  int copyId() const;
+  // The shown texts as plain text, lines ending as Windows' do.
+  void copyTexts() const;
 
   const SideWindowLayout& layout_;
   HWND window_ = nullptr;
+  HACCEL copyShortcut_ = nullptr;
+  std::vector<LabelText> shown_;
 };
 
 }  // namespace pricewright
