@@ -38,7 +38,7 @@ GameVersion recognise(const ByteSource& file, const DigestOf& digestOf) {
   // Only a Windows program smaller than kLargestRelease is worth reading whole and hashing.
   const std::string whole = isWindowsProgram(file) ? file.readAvailable(1, kLargestRelease) : "";
   if (!whole.empty() && whole.size() < kLargestRelease)
-    if (const Release* release = releaseWithDigest(digestOf(whole))) {
+    if (const Release* release = releaseWithMd5(digestOf(whole))) {
       if (!release->layout)
         throw RuntimeError::inPlainWords(ErrorNumber::InvalidFileFormat,
                                          "This is Diablo " + std::string(release->shown) + ". " +

@@ -31,8 +31,8 @@ struct GameVersion {
   std::string described() const;
 };
 
-// How a file is hashed: md5Digest, or a stand-in where tests name a release without its file.
-using DigestOf = std::function<Md5Digest(std::string_view bytes)>;
+// How a file is hashed, in hexadecimal: md5Text, or a stand-in where tests name a release without its file.
+using DigestOf = std::function<std::string(std::string_view bytes)>;
 
 // Tells what a game file is: a file whose MD5 is a release's is that release;
 // otherwise the version text in its place names the layout; otherwise the

@@ -2,10 +2,10 @@
 
 namespace pricewright {
 
-std::string hexText(const Md5Digest& digest) {
+std::string md5Text(std::string_view bytes) {
   constexpr std::string_view kDigits = "0123456789abcdef";
   std::string text;
-  for (const std::uint8_t byte : digest) {
+  for (const std::uint8_t byte : md5Digest(bytes)) {
     text += kDigits[byte >> 4];
     text += kDigits[byte & 0xF];
   }

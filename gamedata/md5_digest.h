@@ -13,7 +13,7 @@ using Md5Digest = std::array<std::uint8_t, 16>;
 // Linux, the Windows cryptography API on Windows).
 Md5Digest md5Digest(std::string_view bytes);
 
-// A digest as lowercase hexadecimal digits, as release lists write it.
-std::string hexText(const Md5Digest& digest);
+// The MD5 of `bytes` as lowercase hexadecimal digits, as release lists write it.
+std::string md5Text(std::string_view bytes);
 
 }  // namespace pricewright

@@ -34,7 +34,7 @@ class GameLoad {
 public:
   // Opens `path` and tells what it is; raises a RuntimeError when the file
   // cannot be opened or is a release that Pricewright cannot read.
-  explicit GameLoad(const std::string& path, const DigestOf& digestOf = md5Digest);
+  explicit GameLoad(const std::string& path, const DigestOf& digestOf = md5Text);
   GameLoad(const GameLoad&) = delete;
   GameLoad& operator=(const GameLoad&) = delete;
 

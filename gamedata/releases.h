@@ -18,8 +18,8 @@ struct Release {
 
 std::span<const Release> releases();
 
-// The release whose file has `digest`, if any.
-const Release* releaseWithDigest(const Md5Digest& digest);
+// The release whose file's MD5 is `md5`, in lowercase hexadecimal, if any.
+const Release* releaseWithMd5(std::string_view md5);
 
 // What Pricewright reads, said where a file turns out to be something else.
 inline constexpr std::string_view kWhatPricewrightReads =

@@ -41,7 +41,7 @@ TEST_F(FileOpenTest, FillsEachListWithAnEntryPerRecordInOrderWhereverItsNameLies
   fixture.setName(Table::Prefixes, 3, "Tin", 506505);  // in the gap between the prefix and suffix tables
   fixture.setName(Table::Suffixes, 7, std::string(30, 'W'), 5000);
   fixture.setName(Table::Spells, 1, "", 5100);
-  fixture.setName(Table::Spells, 35, "Last", 662125 - 3);                    // across the end of the tables
+  fixture.setName(Table::Spells, 35, "Last", 662125 - 3);  // across the end of the tables
   fixture.setName(Table::BaseItems, 9, "\x80\x8A\xE9\xA0\x81\x7F Sword", 5200);  // Windows-1252
   const std::string path = pick(fixture);
   EXPECT_EQ(open(), kOpening);
