@@ -35,9 +35,9 @@ std::string stockJson(const StockReport& report) {
     json["rolls"] = countJson(stock->rolls);
     json["lowest_value"] = stock->lowestValue;
     json["highest_value"] = stock->highestValue;
-    for (const ShopFacts& facts : kShops) {
-      const ShopStock& shop = stock->shops[indexOf(facts.shop)];
-      json["shops"][shopKey(facts.shop)] = {
+    for (const ShopFacts& shopFacts : kShops) {
+      const ShopStock& shop = stock->shops[indexOf(shopFacts.shop)];
+      json["shops"][shopKey(shopFacts.shop)] = {
           {"carried", shop.carried},
           {"limit", shop.limit},
           {"stocked", countJson(shop.stocked)},
@@ -63,9 +63,9 @@ std::string stockText(const StockReport& report) {
       {"Rolls", rollCountText(stock.rolls) + ", values " + groupedNumber(stock.lowestValue) + " to " +
                     groupedNumber(stock.highestValue) +
                     (stock.unpriced ? "; " + rollCountText(stock.unpriced) + " beyond 32 bits" : "")});
-  for (const ShopFacts& facts : kShops) {
-    const ShopStock& shop = stock.shops[indexOf(facts.shop)];
-    aligned.row({std::string(facts.name), stockedText(shop)});
+  for (const ShopFacts& shopFacts : kShops) {
+    const ShopStock& shop = stock.shops[indexOf(shopFacts.shop)];
+    aligned.row({std::string(shopFacts.name), stockedText(shop)});
   }
   text += aligned.text() + std::string(kItemLevelNote) + "\n";
   if (!report.version.layout->limitsInFile()) text += std::string(kGameOwnLimits) + "\n";

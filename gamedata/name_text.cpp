@@ -1,5 +1,6 @@
 #include "gamedata/name_text.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -41,7 +42,8 @@ std::string nameFieldToText(std::string_view field) {
 
 std::string lowercased(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  std::ranges::transform(lower, lower.begin(),
+                         [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
   return lower;
 }
 

@@ -29,8 +29,8 @@ constexpr std::array kReleases = std::to_array<Release>({
 std::span<const Release> releases() { return kReleases; }
 
 const Release* releaseWithMd5(std::string_view md5) {
-  const auto found = std::ranges::find(kReleases, md5, &Release::md5);
-  return found == kReleases.end() ? nullptr : &*found;
+  const auto* const found = std::ranges::find(kReleases, md5, &Release::md5);
+  return found == kReleases.end() ? nullptr : found;
 }
 
 }  // namespace pricewright

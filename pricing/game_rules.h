@@ -66,6 +66,7 @@ struct AffixCost {
 };
 constexpr AffixCost affixCost(const AffixRecord& r, std::int64_t value) {
   if (r.effectMin == r.effectMax || r.costMin == r.costMax) return {std::nullopt, r.costMin};
+  // cppcheck-suppress redundantAssignment ; a false finding on the one assignment
   const std::int64_t percent = 100 * (value - r.effectMin) / (std::int64_t{r.effectMax} - r.effectMin);
   return {percent, r.costMin + (std::int64_t{r.costMax} - r.costMin) * percent / 100};
 }

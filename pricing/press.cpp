@@ -51,7 +51,7 @@ void pressGetCosts(const std::optional<OpenGame>& game, Window& window, PressOut
     else
       window.showMessage(std::string(shop.note), "Note", MessageIcon::None);
   }
-  if (outcome.error) throw *outcome.error;
+  if (outcome.error) throw RuntimeError(*outcome.error);
 }
 
 }  // namespace pricewright

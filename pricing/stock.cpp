@@ -156,7 +156,7 @@ std::string stretchPhrase(const Dimension& outer, const Dimension& inner, const 
            (last ? " above " + std::to_string(stretch.outer.low - 1)
                  : " below " + std::to_string(stretch.outer.high + 1));
   }
-  const std::string phrase = outer.subject + " " + span(stretch.outer);
+  std::string phrase = outer.subject + " " + span(stretch.outer);
   if (inner.kind == Dimension::Kind::None) return phrase;
   if (stretch.firstInner == stretch.lastInner)
     return phrase + " with " + withPhrase(inner, stretch.firstInner);
@@ -194,8 +194,9 @@ public:
   }
 
   Stock count() {
-    std::vector<Line> lines;
-    for (const Segment& outer : outer_.segments) lines.push_back(line(outer));
+    std::vector<Line> lines(outer_.segments.size());
+    std::ranges::transform(outer_.segments, lines.begin(),
+                           [this](const Segment& outer) { return line(outer); });
     if (!lowest_)
       throw RuntimeError(ErrorNumber::Overflow,
                          "The game can hold the value of no roll of this item: each is "
@@ -288,19 +289,19 @@ private:
   // none, all, or some of the inner values, which may narrow from line to line.
   std::string stretchPhrases(Shop shop, const std::vector<Line>& lines) const {
     std::vector<Stretch> stretches;
-    for (const Line& line : lines) {
-      const LineStock& stock = line.shops[indexOf(shop)];
+    for (const Line& each : lines) {
+      const LineStock& stock = each.shops[indexOf(shop)];
       const bool any = stock.stocked != 0;
-      const Interval inner = stock.stocked == line.rolls ? inner_.all() : stock.inner;
+      const Interval inner = stock.stocked == each.rolls ? inner_.all() : stock.inner;
       const bool all = inner == inner_.all();
       const auto joins = [&](const Stretch& s) {
         return s.any == any && (!any || (s.firstInner == inner_.all()) == all);
       };
       if (!stretches.empty() && joins(stretches.back())) {
-        stretches.back().outer.high = line.outer.high;
+        stretches.back().outer.high = each.outer.high;
         stretches.back().lastInner = inner;
       } else {
-        stretches.push_back({line.outer, any, inner, inner});
+        stretches.push_back({each.outer, any, inner, inner});
       }
     }
     std::string phrases;

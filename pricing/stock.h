@@ -14,7 +14,7 @@ namespace pricewright {
 
 // A number of rolls. Two affixes with 32-bit ranges make 2^64 of them, one
 // more than 64 bits can count.
-__extension__ typedef unsigned __int128 RollCount;
+__extension__ using RollCount = unsigned __int128;
 std::string rollCountText(RollCount count);
 
 // The item whose stock is asked after: the picked records, and the names

@@ -45,9 +45,9 @@ MainWindow::MainWindow(Dialogs& dialogs, SettingsStore* settings)
   // the focus. It is no default or cancel button: Enter elsewhere and Esc
   // press nothing.
   control<QPushButton>(cmdGet).setAutoDefault(true);
-  for (const AccessibleText& text : mainWindowAccessibleTexts()) {
-    control<QWidget>(text.control).setAccessibleName(toQString(text.name));
-    control<QWidget>(text.control).setAccessibleDescription(toQString(text.description));
+  for (const AccessibleText& spoken : mainWindowAccessibleTexts()) {
+    control<QWidget>(spoken.control).setAccessibleName(toQString(spoken.name));
+    control<QWidget>(spoken.control).setAccessibleDescription(toQString(spoken.description));
   }
   wireEvents();
   setAcceptDrops(true);

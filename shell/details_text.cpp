@@ -209,9 +209,10 @@ std::string detailsPlainText(const std::vector<LabelText>& labels) {
   table.row({caption("Label1"), caption("Label2"), caption("Label3")});
   const std::array columns{lines(lblTerms), lines(lblBoxes), lines(lblGame), lines(lblDiffers)};
   for (std::size_t row = 0; row < columns[0].size(); ++row) {
-    std::vector<std::string> cells;
-    for (const std::vector<std::string>& column : columns)
-      cells.push_back(row < column.size() ? column[row] : "");
+    std::vector<std::string> cells(columns.size());
+    std::ranges::transform(columns, cells.begin(), [&](const std::vector<std::string>& column) {
+      return row < column.size() ? column[row] : "";
+    });
     table.row(cells);
   }
   std::string plain = text(lblGameFile) + "\n\n";

@@ -70,7 +70,7 @@ std::string recentFileCaption(std::size_t index, const std::string& path) {
     std::size_t tail = shown.size() - (kLongestCaption - head - 3);
     if (const std::size_t separator = shown.find_first_of("/\\", tail); separator != std::string::npos)
       tail = separator;
-    shown = shown.substr(0, head) + "..." + shown.substr(tail);
+    shown.replace(head, tail - head, "...");
   }
   return std::to_string(index + 1) + " " + shown;
 }

@@ -69,8 +69,9 @@ bool save(QWidget& window, const QString& path) {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   if (argc != 2 && argc != 3) {
-    std::cerr << "usage: screenshot_driver OUTPUT_FOLDER [SUFFIX]\n"
-                 "  with a SUFFIX (\"-150\" under QT_SCALE_FACTOR=1.5), the main window alone, named with it\n";
+    std::cerr
+        << "usage: screenshot_driver OUTPUT_FOLDER [SUFFIX]\n"
+           "  with a SUFFIX (\"-150\" under QT_SCALE_FACTOR=1.5), the main window alone, named with it\n";
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);

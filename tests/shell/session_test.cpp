@@ -16,26 +16,17 @@ TEST(Session, RunsEachEventsOperationAndShowsItsErrorInAnErrorBox) {
   tests::RecordingWindow window;
   Session session(window);
   EXPECT_EQ(window.after([&] { session.getCostsPressed(); }), "Error!: File Not Loaded!!");
-
   window.dialogAnswers.emplace_back(directory.write(tests::exampleFile()));
-  EXPECT_THAT(window.after([&] { session.open(); }), StartsWith("dialog Open a Diablo"));
+  session.open();
   window.select(cboPrefix, 5);
-  EXPECT_EQ(window.after([&] { session.picked(cboPrefix); }), "txtPreEff= 21- 30");
-  EXPECT_EQ(window.after([&] { session.picked(cboBase); }), "");
   window.type(txtPreEff, "2x5");
   EXPECT_EQ(window.after([&] { session.getCostsPressed(); }),
             "Error!: Run-time error '13': Type mismatch. The prefix's Effect Value \"2x5\" is not a number.");
-  EXPECT_THAT(window.after([&] { session.normalItemOnlyClicked(); }),
-              StartsWith("cboPrefix=-1 | txtPreEff="));
-
+  // Moved rather than deleted: Wine and Windows before 10 keep a deleted open
+  // file's name until it is closed, while a move frees it at once everywhere.
   std::filesystem::rename(directory.file("DIABLO.EXE"), directory.file("moved.exe"));
-  EXPECT_THAT(window.after([&] { session.getCostsPressed(); }), StartsWith("Error!: Run-time error '53': "));
+  EXPECT_THAT(window.after([&] { session.picked(cboPrefix); }), StartsWith("Error!: Run-time error '53': "));
   window.dialogAnswers.emplace_back(directory.file("").string());
   EXPECT_THAT(window.after([&] { session.open(); }), HasSubstr("cboSpell | Error!: Run-time error '75': "));
   EXPECT_EQ(window.after([&] { session.getCostsPressed(); }), "Error!: File Not Loaded!!");
-  window.dialogAnswers.emplace_back(directory.file("moved.exe").string());
-  session.open();
-  EXPECT_TRUE(session.hasOpenFile());
-  session.closeFile();
-  EXPECT_FALSE(session.hasOpenFile());
 }
