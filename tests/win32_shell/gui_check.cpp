@@ -174,7 +174,6 @@ int wmain(int argc, wchar_t** argv) {
   const auto dpi = static_cast<UINT>(std::stoi(argv[2]));
   // Places and sizes in the program's own pixels.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   // Within a pixel of `twips` at this dpi, give or take `slack` more.
   const auto within = [&](int pixels, int twips, int slack = 0) {
     const int off = pixels * kTwipsPerInch - twips * static_cast<int>(dpi);
