@@ -49,13 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   checkLists(session, window);
   checkErrors(window);
   for (int step = 0; step < 12 && actions.remaining_bytes() > 0; ++step) {
-    const ListBox list = kLists[actions.ConsumeIntegralInRange<std::size_t>(0, kLists.size() - 1)];
-    const TextBox box = kBoxes[actions.ConsumeIntegralInRange<std::size_t>(0, kBoxes.size() - 1)];
+    const ListBox list = actions.PickValueInArray(kLists);
+    const TextBox box = actions.PickValueInArray(kBoxes);
     switch (actions.ConsumeIntegralInRange(0, 5)) {
     case 0: window.select(list, actions.ConsumeIntegral<ListIndex>()), session.picked(list); break;
-    case 1:
-      window.type(box, kTypedTexts[actions.ConsumeIntegralInRange<std::size_t>(0, kTypedTexts.size() - 1)]);
-      break;
+    case 1: window.type(box, actions.PickValueInArray(kTypedTexts)); break;
     case 2: window.type(box, actions.ConsumeRandomLengthString(24)); break;
     case 3: session.normalItemOnlyClicked(); break;
     case 4: session.open(), checkLists(session, window); break;  // a cancel reloads the same file

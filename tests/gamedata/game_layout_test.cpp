@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "gamedata/game_layouts.h"
+#include "tests/support/game_file_fixture.h"
 #include "tests/support/outcome.h"
 
 using namespace pricewright;
@@ -34,10 +35,6 @@ Field named(const GameLayout& layout, Table table, const std::string& name) {
 TEST(GameLayout, PutsEveryValueAtItsGoldenPosition) {
   std::ifstream golden(PRICEWRIGHT_TEST_DATA "/gamedata/positions.txt");
   ASSERT_TRUE(golden.is_open());
-  const std::map<std::string, Table> tables{{"prefix", Table::Prefixes},
-                                            {"suffix", Table::Suffixes},
-                                            {"base_item", Table::BaseItems},
-                                            {"spell", Table::Spells}};
   const std::map<std::string, Shop> limits{
       {"GriswoldLimit", Shop::Griswold}, {"WirtLimit", Shop::Wirt}, {"AdriaLimit", Shop::Adria}};
   for (std::string line, version, kind, entry; std::getline(golden, line);) {
@@ -53,7 +50,7 @@ TEST(GameLayout, PutsEveryValueAtItsGoldenPosition) {
         if (kind == "limits") return *layout.limit(limits.at(key)).offset + 1;
         if (kind == "names")
           return namePosition(layout, static_cast<std::int32_t>(std::stoul(key, nullptr, 16)));
-        const Table table = tables.at(kind);
+        const Table table = tests::tableNamed(layout, kind == "base_item" ? "base item" : kind);
         return fieldPosition(layout.table(table), named(layout, table, key), static_cast<ListIndex>(record));
       });
       std::erase(got, ' ');

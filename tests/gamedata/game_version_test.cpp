@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
 #include "gamedata/open_game.h"
 #include "tests/support/case_table.h"
@@ -27,27 +26,21 @@ std::string opened(const std::string& file) {
   };
   tests::GameFileFixture fixture(has("1.09") ? kDiablo109 : kDiablo107, !has("bare"));
   if (has("md5") || has("program")) fixture.makeWindowsProgram();
-  const std::map<std::string, Table> tables{{"prefix", Table::Prefixes},
-                                            {"suffix", Table::Suffixes},
-                                            {"base item", Table::BaseItems},
-                                            {"spell", Table::Spells}};
-  for (const tests::Clause& c : clauses)
-    if (c.word == "address")
-      fixture.setNameAddress(tables.at(c.text), static_cast<ListIndex>(c.whole(0)), c.whole(1));
-  std::string bytes(fixture.bytes());
   std::string release;
   for (const tests::Clause& c : clauses) {
-    if (c.word == "cut" || c.word == "program" || c.word == "grow")
-      bytes.resize(static_cast<std::size_t>(c.whole(0)));
-    if (c.word == "zeros") bytes.assign(static_cast<std::size_t>(c.whole(0)), '\0');
+    const auto size = static_cast<std::size_t>(c.numbers.empty() ? 0 : c.whole(0));
+    if (c.word == "address")
+      fixture.setNameAddress(tests::tableNamed(fixture.layout(), c.text), static_cast<ListIndex>(c.whole(0)),
+                             c.whole(1));
+    if (c.word == "cut" || c.word == "program" || c.word == "grow") fixture.resize(size);
+    if (c.word == "zeros") fixture.resize(0), fixture.resize(size, '\0');
     if (c.word == "md5") release = c.text;
   }
   tests::TemporaryDirectory directory;
-  const std::filesystem::path path = directory.file("DIABLO.EXE");
-  std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+  const std::string path = directory.write(fixture);
   std::string shown;
   try {
-    const GameLoad load(path.string(), [&](std::string_view) { return md5Of(release); });
+    const GameLoad load(path, [&](std::string_view) { return md5Of(release); });
     const GameVersion& version = load.version();
     const std::optional<bool> modified = version.modified();
     shown = std::string(version.layout->name) + " | " +
@@ -58,8 +51,7 @@ std::string opened(const std::string& file) {
   } catch (const RuntimeError& error) {
     shown = error.what();  // as the Error box shows it
   }
-  for (std::size_t at; (at = shown.find(path.string())) != std::string::npos;)
-    shown.replace(at, path.string().size(), "FILE");
+  for (std::size_t at; (at = shown.find(path)) != std::string::npos;) shown.replace(at, path.size(), "FILE");
   return shown;
 }
 }  // namespace

@@ -13,10 +13,7 @@ std::string figures(const std::string& input) {
   ItemRecords item;
   ShopLimits limits{1'000'000, 1'000'000, 1'000'000};
   for (const tests::Clause& c : tests::clauses(input)) {
-    const auto affix = [&](std::string_view which) {
-      return PickedAffix{
-          which, {c.whole(0), c.whole(1), c.whole(2), c.whole(3), c.whole(4)}, c.numbers.at(5)};
-    };
+    const auto affix = [&](std::string_view which) { return PickedAffix{which, c.affix(), c.numbers.at(5)}; };
     if (c.word == "normal") item.kind = ItemKind::Plain;
     if (c.word == "base") item.basePrice = c.whole(0);
     if (c.word == "limits") limits = {c.whole(0), c.whole(1), c.whole(2)};

@@ -17,14 +17,9 @@ struct Case {
 Case described(const std::string& input) {
   Case c;
   for (const tests::Clause& clause : tests::clauses(input)) {
-    const auto affix = [&](std::string name) {
-      return StockItem::Affix{
-          {clause.whole(0), clause.whole(1), clause.whole(2), clause.whole(3), clause.whole(4)},
-          std::move(name)};
-    };
     if (clause.word == "base") c.item.basePrice = clause.whole(0);
-    if (clause.word == "prefix") c.item.prefix = affix("King's");
-    if (clause.word == "suffix") c.item.suffix = affix("of Haste");
+    if (clause.word == "prefix") c.item.prefix = StockItem::Affix{clause.affix(), "King's"};
+    if (clause.word == "suffix") c.item.suffix = StockItem::Affix{clause.affix(), "of Haste"};
     if (clause.word == "spell") c.item.spell = SpellRecord{clause.whole(0), clause.whole(1), clause.whole(2)};
     if (clause.word == "limits") c.limits = {clause.whole(0), clause.whole(1), clause.whole(2)};
   }
@@ -60,7 +55,6 @@ Stock enumerated(const Case& c) {
     return a ? every(a->record.effectMin, a->record.effectMax) : std::vector<double>{0};
   };
   Stock stock;
-  std::optional<std::int64_t> lowest;
   for (const double p : values(item.prefix))
     for (const double s : values(item.suffix))
       for (const double n :
@@ -69,15 +63,14 @@ Stock enumerated(const Case& c) {
         if (item.prefix) records.prefix = PickedAffix{"prefix", item.prefix->record, p};
         if (item.suffix) records.suffix = PickedAffix{"suffix", item.suffix->record, s};
         const GameOutcome outcome = gameFigures(records, c.limits, ".");
-        ++stock.rolls;
+        const bool firstPriced = stock.rolls++ == stock.unpriced;
         if (!outcome.figures) {
           ++stock.unpriced;
           continue;
         }
         const std::int64_t value = outcome.figures->value;
-        stock.lowestValue = lowest ? std::min(*lowest, value) : value;
-        stock.highestValue = lowest ? std::max(stock.highestValue, value) : value;
-        lowest = stock.lowestValue;
+        stock.lowestValue = firstPriced ? value : std::min(stock.lowestValue, value);
+        stock.highestValue = firstPriced ? value : std::max(stock.highestValue, value);
         for (const Shop shop : kShopOrder) {
           ShopStock& at = stock.shops[indexOf(shop)];
           at.carried = outcome.figures->shops[indexOf(shop)].asks.has_value();

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "gamedata/game_records.h"
+
 namespace pricewright::tests {
 
 // Runs `check(input, expected, line)` for each case of a table in the tests'
@@ -28,6 +30,8 @@ struct Clause {
   std::vector<double> numbers;
   std::string text;
   std::int32_t whole(std::size_t at) const { return static_cast<std::int32_t>(numbers.at(at)); }
+  // "prefix EffectMin EffectMax CostMin CostMax PriceMultiplier ..."
+  AffixRecord affix() const { return {whole(0), whole(1), whole(2), whole(3), whole(4)}; }
 };
 
 // The input's clauses, which ';' separates.

@@ -26,7 +26,7 @@ inline PickedItem describeItem(const std::string& item, GameFileFixture& file) {
     for (const auto& [word, table] : {std::pair{"prefix", Table::Prefixes}, {"suffix", Table::Suffixes}})
       if (c.word == word) {
         pick(table);
-        file.setAffix(table, 3, {c.whole(0), c.whole(1), c.whole(2), c.whole(3), c.whole(4)});
+        file.setAffix(table, 3, c.affix());
       }
     if (c.word == "spell") {
       pick(Table::Spells);

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
@@ -95,8 +96,7 @@ public:
     setValue(0x3C + 1, 0x80);
     setBytes(0x80 + 1, std::string("PE\0\0", 4));
   }
-  void resize(std::size_t size) { bytes_.resize(size, 0x5A); }
-  std::string_view bytes() const { return {bytes_.data(), bytes_.size()}; }
+  void resize(std::size_t size, char fill = 0x5A) { bytes_.resize(size, fill); }
   void writeTo(const std::filesystem::path& path) const {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes_.data(), std::ssize(bytes_));
   }
@@ -105,6 +105,13 @@ private:
   const GameLayout& layout_;
   std::vector<char> bytes_;
 };
+
+// The table `layout` calls `name` ("base item"), as the case tables do.
+inline Table tableNamed(const GameLayout& layout, std::string_view name) {
+  const auto* found = std::ranges::find_if(kTables, [&](Table t) { return layout.table(t).name == name; });
+  if (found == kTables.end()) throw std::invalid_argument("no table " + std::string(name));
+  return *found;
+}
 
 // The made-up records of the worked example: prefix 5 ranges over 21 to 30,
 // costing 1000 to 2000 and twice the price of base item 2, 100. Only

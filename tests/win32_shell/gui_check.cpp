@@ -143,30 +143,14 @@ void checkWindowCopy(UINT dpi) {
       check(size.cx + mark <= client.right && size.cy <= client.bottom &&
                 asked.lfWeight == (row.weight == FontWeight::Bold ? FW_BOLD : FW_NORMAL) &&
                 std::wstring_view(face) == asked.lfFaceName,
-            std::string(row.name) + " caption " + std::to_string(size.cx + mark) + " x " +
-                std::to_string(size.cy) + " in " + std::to_string(client.right) + " x " +
-                std::to_string(client.bottom) + ", " + toUtf8(face) + " " + std::to_string(asked.lfWeight));
+            std::string(row.name) + " caption " + std::to_string(size.cx + mark) + " wide in " +
+                rectText(client) + ", " + toUtf8(face) + " " + std::to_string(asked.lfWeight));
     }
   }
   MSG quit;  // the copy was this thread's last window
   PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
-// Wine keeps no names given to a screen reader (IAccPropServices answers
-// E_NOTIMPL), so each control is checked where Windows takes its name from
-// otherwise: a box from the label created just before it, a button or check
-// box from its caption, which end the name the table gives it.
-void checkAccessibleNames(HWND main) {
-  for (const AccessibleText& row : mainWindowAccessibleTexts()) {
-    HWND box = control(main, row.control);
-    wchar_t kind[16] = {};
-    GetClassNameW(box, kind, 16);
-    const std::string byOrder =
-        std::wstring_view(kind) == L"Button" ? text(box) : text(GetWindow(box, GW_HWNDPREV));
-    check(!byOrder.empty() && row.name.ends_with(byOrder),
-          std::string(row.control) + " named after \"" + byOrder + "\"");
-  }
-}
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -219,8 +203,9 @@ int wmain(int argc, wchar_t** argv) {
   check(within(client.right, kMainWindow.clientWidth) && within(client.bottom, kMainWindow.clientHeight),
         "client area " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
   for (const ControlSpec& row : mainWindowControls()) {
+    HWND box = control(main, row.name);
     RECT rect{};
-    GetWindowRect(control(main, row.name), &rect);
+    GetWindowRect(box, &rect);
     MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
     // Wine keeps a drop-down list's field at least 4 px taller than its font
     // (23 px in all at 96 dpi); Windows lets it shrink to the table's 21.
@@ -229,8 +214,16 @@ int wmain(int argc, wchar_t** argv) {
               within(rect.right - rect.left, row.width) &&
               within(rect.bottom - rect.top, row.height, listSlack),
           std::string(row.name) + " at " + rectText(rect));
+    // Wine keeps no names given to a screen reader (IAccPropServices answers
+    // E_NOTIMPL), so each control's is checked where Windows takes it from
+    // otherwise: a box's from the label created just before it, a button's or
+    // check box's from its caption, which end the name the table gives it.
+    if (row.kind == ControlKind::Label) continue;
+    const std::string byOrder = row.caption.empty() ? text(GetWindow(box, GW_HWNDPREV)) : text(box);
+    const auto spoken = std::ranges::find(mainWindowAccessibleTexts(), row.name, &AccessibleText::control);
+    check(!byOrder.empty() && spoken->name.ends_with(byOrder),
+          std::string(row.name) + " named after \"" + byOrder + "\"");
   }
-  checkAccessibleNames(main);
 
   HWND prefix = control(main, cboPrefix.name);
   const auto listsFilled = [&] {
@@ -292,13 +285,14 @@ int wmain(int argc, wchar_t** argv) {
   PostMessageW(controlNamed(details, detailsWindowControls(), cmdCopy), BM_CLICK, 0, 0);
   const std::string copied = waitFor(takeClipboard).value_or("");
   SetForegroundWindow(details);
-  INPUT keys[4] = {};
-  for (int i = 0; i < 4; ++i) {
-    keys[i].type = INPUT_KEYBOARD;
-    keys[i].ki.wVk = i == 1 || i == 2 ? 'C' : VK_CONTROL;
-    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  for (const auto& [key, flags] : {std::pair<WORD, DWORD>{VK_CONTROL, 0},
+                                   {'C', 0},
+                                   {'C', KEYEVENTF_KEYUP},
+                                   {VK_CONTROL, KEYEVENTF_KEYUP}}) {
+    INPUT input{INPUT_KEYBOARD, {}};
+    input.ki = {key, 0, flags, 0, 0};
+    SendInput(1, &input, sizeof input);
   }
-  SendInput(4, keys, sizeof keys[0]);
   check(copied.starts_with("DIABLO.EXE: Diablo 1.07, modified\r\n") &&
             copied.find("1644.44444444444") != std::string::npos && waitFor(takeClipboard) == copied,
         "Copy and Ctrl+C copied \"" + copied.substr(0, copied.find('\r')) + "\" and " +
