@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "gamedata/error.h"
-#include "gamedata/shared_read_file.h"
+#include "platform/shared_read_file.h"
 
 namespace pricewright {
 

@@ -54,7 +54,7 @@ AffixRecord GameRecords::affix(Table table, ListIndex index) const {
 
 std::int32_t GameRecords::basePrice(ListIndex index) const {
   return fields(Table::BaseItems, index,
-                std::array<Field, 1>{{{"BasePrice", layout_.baseItem.basePrice}}})[0];
+                std::array{Field{"BasePrice", layout_.baseItem.basePrice}})[0];
 }
 
 SpellRecord GameRecords::spell(ListIndex index) const {

@@ -7,7 +7,6 @@
 
 #include "gamedata/byte_source.h"
 #include "gamedata/game_layout.h"
-#include "gamedata/md5_digest.h"
 #include "gamedata/releases.h"
 
 namespace pricewright {

@@ -10,6 +10,7 @@
 #include "gamedata/game_records.h"
 #include "gamedata/game_version.h"
 #include "gamedata/region_snapshot.h"
+#include "platform/md5_digest.h"
 
 namespace pricewright {
 

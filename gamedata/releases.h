@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "gamedata/game_layout.h"
-#include "gamedata/md5_digest.h"
 
 namespace pricewright {
 

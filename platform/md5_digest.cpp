@@ -1,4 +1,4 @@
-#include "gamedata/md5_digest.h"
+#include "platform/md5_digest.h"
 
 namespace pricewright {
 

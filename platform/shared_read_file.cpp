@@ -1,4 +1,4 @@
-#include "gamedata/shared_read_file.h"
+#include "platform/shared_read_file.h"
 
 #include <fstream>
 

@@ -2,7 +2,7 @@
 
 #include <bcrypt.h>
 
-#include "gamedata/md5_digest.h"
+#include "platform/md5_digest.h"
 
 namespace pricewright {
 

@@ -1,6 +1,6 @@
 #include <nettle/md5.h>
 
-#include "gamedata/md5_digest.h"
+#include "platform/md5_digest.h"
 
 namespace pricewright {
 
