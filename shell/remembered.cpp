@@ -65,11 +65,17 @@ std::string recentFileCaption(std::size_t index, const std::string& path) {
   std::string shown = path;
   if (shown.size() > kLongestCaption) {
     // Keep the drive and first folder, and as many whole folders of the end as fit.
-    const std::size_t head =
+    std::size_t head =
         std::min(shown.find_first_of("/\\", shown.find_first_of("/\\") + 1) + 1, std::size_t{20});
     std::size_t tail = shown.size() - (kLongestCaption - head - 3);
     if (const std::size_t separator = shown.find_first_of("/\\", tail); separator != std::string::npos)
       tail = separator;
+    // Never inside a character that UTF-8 writes in several bytes.
+    const auto continues = [&](std::size_t at) {
+      return (static_cast<unsigned char>(shown[at]) & 0xC0) == 0x80;
+    };
+    while (head > 0 && continues(head)) --head;
+    while (tail < shown.size() && continues(tail)) ++tail;
     shown.replace(head, tail - head, "...");
   }
   return std::to_string(index + 1) + " " + shown;

@@ -43,4 +43,6 @@ TEST(Remembered, ListsRecentFilesShortenedInTheMiddle) {
   EXPECT_EQ(recentFileCaption(
                 3, "C:\\Users\\Someone\\AppData\\Local\\Programs\\GOG Galaxy\\Games\\Diablo\\DIABLO.EXE"),
             "4 C:\\Users\\...\\Programs\\GOG Galaxy\\Games\\Diablo\\DIABLO.EXE");
+  EXPECT_EQ(recentFileCaption(0, "C:\\ÆÆÆÆÆÆÆÆÆÆÆÆÆÆÆÆÆÆ\\Hellfire 1.09\\DIABLO.EXE"),
+            "1 C:\\ÆÆÆÆÆÆÆÆ...\\Hellfire 1.09\\DIABLO.EXE");
 }
