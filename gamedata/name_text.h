@@ -12,6 +12,9 @@ namespace pricewright {
 // (the game's players' character set) and returned as UTF-8.
 std::string nameFieldToText(std::string_view field);
 
+// Whether `byte` continues a character that UTF-8 writes in several bytes.
+constexpr bool continuesUtf8Character(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
 // `text` with its letters A to Z in lower case, as names are matched and spoken of.
 std::string lowercased(std::string_view text);
 

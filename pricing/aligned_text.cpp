@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "gamedata/name_text.h"
+
 namespace pricewright {
 
 namespace {
 // Names are UTF-8: a column is as wide as its characters, not its bytes.
 std::size_t width(const std::string& text) {
-  return static_cast<std::size_t>(std::count_if(
-      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return text.size() - static_cast<std::size_t>(std::ranges::count_if(text, continuesUtf8Character));
 }
 }  // namespace
 

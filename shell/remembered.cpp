@@ -6,6 +6,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "gamedata/name_text.h"
+
 namespace pricewright {
 
 namespace {
@@ -71,11 +73,8 @@ std::string recentFileCaption(std::size_t index, const std::string& path) {
     if (const std::size_t separator = shown.find_first_of("/\\", tail); separator != std::string::npos)
       tail = separator;
     // Never inside a character that UTF-8 writes in several bytes.
-    const auto continues = [&](std::size_t at) {
-      return (static_cast<unsigned char>(shown[at]) & 0xC0) == 0x80;
-    };
-    while (head > 0 && continues(head)) --head;
-    while (tail < shown.size() && continues(tail)) ++tail;
+    while (head > 0 && continuesUtf8Character(shown[head])) --head;
+    while (tail < shown.size() && continuesUtf8Character(shown[tail])) ++tail;
     shown.replace(head, tail - head, "...");
   }
   return std::to_string(index + 1) + " " + shown;
