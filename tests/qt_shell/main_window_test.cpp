@@ -252,7 +252,8 @@ TEST_F(MainWindowTest, DetailsWindowFollowsEachPressAndEscClosesIt) {
   EXPECT_EQ(control<QLineEdit>(facts(Shop::Griswold).priceBox.name).toolTip(), "1644.44444444444");
   QTest::keyClick(details, Qt::Key_C, Qt::ControlModifier);
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
-      "DIABLO.EXE: Diablo 1.07, modified\n\nTerm           By the boxes      By the game\n"));
+      "DIABLO.EXE: Diablo 1.07, modified\n\nTerm           By the boxes      By the game\nBase price     100 "
+      "              100\n"));
   QTest::keyClick(details, Qt::Key_Escape);
   EXPECT_EQ(window.detailsWindow(), nullptr);
 }
