@@ -53,8 +53,7 @@ AffixRecord GameRecords::affix(Table table, ListIndex index) const {
 }
 
 std::int32_t GameRecords::basePrice(ListIndex index) const {
-  return fields(Table::BaseItems, index,
-                std::array{Field{"BasePrice", layout_.baseItem.basePrice}})[0];
+  return fields(Table::BaseItems, index, std::array{Field{"BasePrice", layout_.baseItem.basePrice}})[0];
 }
 
 SpellRecord GameRecords::spell(ListIndex index) const {
