@@ -20,7 +20,7 @@ void BM_GetCostsFullItem(benchmark::State& state) {
   file.setAffix(Table::Prefixes, 3, {21, 30, 1000, 2000, 2});
   file.setAffix(Table::Suffixes, 5, {21, 30, 1000, 2000, 2});
   file.setSpell(2, {10, 40, 80});
-  const OpenGame game{GameExecutable(directory.write(file, "game.exe")), {&kDiablo107}};
+  const OpenGame game{GameExecutable(directory.write(file, "game.exe")), {kDiablo107}};
 
   PickedItem picked;
   picked.normalItemOnly = true;

@@ -48,11 +48,11 @@ BENCHMARK(BM_Tables)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadTablesFloor(benchmark::State& state) {
   const GameFile file(false);
-  const auto endOf = [](const TableLayout& table) {
-    return std::streamoff{table.firstRecord} + std::streamoff{table.recordSize} * table.recordCount;
-  };
+  const TableLayout& spells = kDiablo107.table(Table::Spells);
+  const std::streamoff end = std::streamoff{spells.firstRecord} +
+                             std::streamoff{shapeOf(Table::Spells).recordSize} * spells.recordCount;
   const std::streamoff first = kDiablo107.table(Table::Prefixes).firstRecord;
-  std::vector<char> bytes(static_cast<std::size_t>(endOf(kDiablo107.table(Table::Spells)) - first));
+  std::vector<char> bytes(static_cast<std::size_t>(end - first));
   for (auto _ : state) {
     std::ifstream in(file.path, std::ios::binary);
     in.seekg(first);

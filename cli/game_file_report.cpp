@@ -7,10 +7,10 @@ namespace pricewright {
 
 nlohmann::ordered_json gameFileJson(const GameVersion& version) {
   const std::optional<bool> modified = version.modified();
-  return {{"layout", version.layout->name},
+  return {{"layout", version.layout.name},
           {"release", version.release ? nlohmann::ordered_json(version.release->name) : nullptr},
           {"modified", modified ? nlohmann::ordered_json(*modified) : nullptr},
-          {"limits_read", version.layout->limitsInFile()}};
+          {"limits_read", version.layout.limitsInFile()}};
 }
 
 std::string shopKey(Shop shop) { return lowercased(facts(shop).name); }

@@ -11,28 +11,43 @@
 namespace pricewright {
 
 namespace {
-constexpr std::array<std::string_view, 5> kAffixNames{"effect_min", "effect_max", "cost_min", "cost_max",
-                                                      "multiplier"};
-constexpr std::array<std::string_view, 1> kBaseItemNames{"base_price"};
-constexpr std::array<std::string_view, 3> kSpellNames{"charges_min", "charges_max", "charge_value"};
+// A record's fields as columns, in the order they lie in the record.
+template <typename Record, std::size_t N>
+std::vector<RecordField<Record>> inRecordOrder(const std::array<RecordField<Record>, N>& fields) {
+  std::vector<RecordField<Record>> sorted(fields.begin(), fields.end());
+  std::ranges::sort(sorted, {}, &RecordField<Record>::offset);
+  return sorted;
+}
 
-template <Table affixes> std::vector<std::int32_t> affixValues(const GameRecords& game, ListIndex index) {
-  const AffixRecord r = game.affix(affixes, index);
-  return {r.effectMin, r.effectMax, r.costMin, r.costMax, r.priceMultiplier};
+template <typename Record, std::size_t N, typename Read>
+TableColumns columnsOf(std::string_view key, Table table, const std::array<RecordField<Record>, N>& fields,
+                       Read read) {
+  const std::vector<RecordField<Record>> sorted = inRecordOrder(fields);
+  TableColumns columns{key, table, {}, {}};
+  for (const RecordField<Record>& field : sorted) columns.names.push_back(field.key);
+  columns.values = [sorted, read](const GameRecords& game, ListIndex index) {
+    const Record record = read(game, index);
+    std::vector<std::int32_t> values;
+    for (const RecordField<Record>& field : sorted) values.push_back(record.*field.member);
+    return values;
+  };
+  return columns;
 }
 
 // In the order of kTables.
-constexpr std::array kTableColumns = std::to_array<TableColumns>({
-    {"prefixes", Table::Prefixes, kAffixNames, affixValues<Table::Prefixes>},
-    {"suffixes", Table::Suffixes, kAffixNames, affixValues<Table::Suffixes>},
-    {"base_items", Table::BaseItems, kBaseItemNames,
-     [](const GameRecords& game, ListIndex index) { return std::vector{game.basePrice(index)}; }},
-    {"spells", Table::Spells, kSpellNames,
-     [](const GameRecords& game, ListIndex index) {
-       const SpellRecord r = game.spell(index);
-       return std::vector{r.chargesMin, r.chargesMax, r.chargeValue};
-     }},
-});
+const std::array<TableColumns, 4>& tableColumns() {
+  static const std::array<TableColumns, 4> columns{
+      columnsOf("prefixes", Table::Prefixes, kAffixFields,
+                [](const GameRecords& game, ListIndex index) { return game.affix(Table::Prefixes, index); }),
+      columnsOf("suffixes", Table::Suffixes, kAffixFields,
+                [](const GameRecords& game, ListIndex index) { return game.affix(Table::Suffixes, index); }),
+      columnsOf("base_items", Table::BaseItems, kBaseItemFields,
+                [](const GameRecords& game, ListIndex index) { return game.baseItem(index); }),
+      columnsOf("spells", Table::Spells, kSpellFields,
+                [](const GameRecords& game, ListIndex index) { return game.spell(index); }),
+  };
+  return columns;
+}
 
 std::string csvQuoted(const std::string& text) {
   std::string quoted = "\"";
@@ -54,10 +69,10 @@ std::string jsonText(const nlohmann::ordered_json& value) {
 GameTables readGameTables(const GameLoad& load) {
   GameTables contents{load.version(), {}, {}};
   const GameRecords game = load.records();
-  for (const TableColumns& columns : kTableColumns) {
+  for (const TableColumns& columns : tableColumns()) {
     TableContents& table = contents.tables[indexOf(columns.table)];
     table.columns = &columns;
-    for (ListIndex index = 0; index < load.version().layout->table(columns.table).recordCount; ++index) {
+    for (ListIndex index = 0; index < load.version().layout.table(columns.table).recordCount; ++index) {
       try {
         table.records.push_back({index, game.entryText(columns.table, index), columns.values(game, index)});
       } catch (const RuntimeError& error) {
@@ -133,7 +148,7 @@ std::string tablesText(const GameTables& tables) {
   AlignedText limits;
   for (const auto& [shop, limit] : tables.limits) limits.row({std::string(shop), std::to_string(limit)});
   text += "limits:\n" + limits.text();
-  if (!tables.version.layout->limitsInFile()) text += std::string(kGameOwnLimits) + "\n";
+  if (!tables.version.layout.limitsInFile()) text += std::string(kGameOwnLimits) + "\n";
   return text;
 }
 

@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <span>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +15,8 @@ namespace pricewright {
 struct TableColumns {
   std::string_view key;  // "prefixes"
   Table table;
-  std::span<const std::string_view> names;  // "effect_min", ...
-  std::vector<std::int32_t> (*values)(const GameRecords& game, ListIndex index);
+  std::vector<std::string_view> names;  // "effect_min", ..., in the order the fields lie in the record
+  std::function<std::vector<std::int32_t>(const GameRecords& game, ListIndex index)> values;
 };
 
 struct TableRecord {

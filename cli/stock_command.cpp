@@ -68,7 +68,7 @@ std::string stockText(const StockReport& report) {
     aligned.row({std::string(shopFacts.name), stockedText(shop)});
   }
   text += aligned.text() + std::string(kItemLevelNote) + "\n";
-  if (!report.version.layout->limitsInFile()) text += std::string(kGameOwnLimits) + "\n";
+  if (!report.version.layout.limitsInFile()) text += std::string(kGameOwnLimits) + "\n";
   return text;
 }
 

@@ -7,15 +7,17 @@
 
 namespace pricewright {
 
-std::int32_t fieldPosition(const TableLayout& table, Field field, ListIndex index) {
+std::int32_t fieldPosition(const GameLayout& layout, Table table, Field field, ListIndex index) {
+  const TableShape& shape = shapeOf(table);
   const auto overflow = [&] {
     return RuntimeError(ErrorNumber::Overflow, "The position of " + std::string(field.name) + " in " +
-                                                   std::string(table.name) + " record " +
+                                                   std::string(shape.name) + " record " +
                                                    std::to_string(index) + " is out of range.");
   };
-  const auto recordOffset = checkedMul<std::int16_t>(index, table.recordSize);
+  const auto recordOffset = checkedMul<std::int16_t>(index, shape.recordSize);
   if (!recordOffset) throw overflow();
-  const auto position = checkedAdd<std::int32_t>(table.firstRecord + 1 + field.offset, *recordOffset);
+  const auto position =
+      checkedAdd<std::int32_t>(layout.table(table).firstRecord + 1 + field.offset, *recordOffset);
   if (!position) throw overflow();
   return *position;
 }

@@ -1,42 +1,25 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
+#include "gamedata/record_fields.h"
 #include "gamedata/tables.h"
 
 namespace pricewright {
 
 // Where one release family of the game keeps what Pricewright reads: a row of
-// data per layout (gamedata/game_layouts.h). Offsets are zero-based; the
-// reader names places by 1-based file position, the offset plus 1. Every
-// field is a record value, a 4-byte little-endian signed integer.
+// data per layout (gamedata/game_layouts.h). The records' shape is the same
+// in every layout (gamedata/record_fields.h); a layout says where each table
+// starts and how many records it has. Offsets are zero-based; the reader
+// names places by 1-based file position, the offset plus 1.
 
 struct TableLayout {
-  std::string_view name;     // "prefix", as messages name a record's table
-  std::int32_t firstRecord;  // offset of record 0, the first one loaded
-  std::int16_t recordSize;
+  std::int32_t firstRecord;  // offset of record 0's first byte
   std::int16_t recordCount;  // records loaded into the list
-  std::int32_t nameAddress;  // offset in the record of the name's load address
-};
-
-// Field offsets within a record.
-struct AffixFields {
-  std::int32_t effectMin;
-  std::int32_t effectMax;
-  std::int32_t costMin;
-  std::int32_t costMax;
-  std::int32_t priceMultiplier;
-};
-struct BaseItemFields {
-  std::int32_t basePrice;
-};
-struct SpellFields {
-  std::int32_t chargesMin;
-  std::int32_t chargesMax;
-  std::int32_t chargeValue;
 };
 
 // A shop's price limit: read at its offset where the layout knows it, else the game's own value.
@@ -56,33 +39,26 @@ struct GameLayout {
   VersionText versionText;
   // A name's load address minus this is its offset in the file.
   std::int32_t loadAddressOfFirstByte;
-  std::array<TableLayout, 4> tables;  // in the order of kTables; affix records for the first two
-  AffixFields affix;
-  BaseItemFields baseItem;
-  SpellFields spell;
+  std::array<TableLayout, 4> tables;  // in the order of kTables
   std::array<LimitLayout, 3> limits;  // in the order of kShopOrder
 
   constexpr const TableLayout& table(Table which) const { return tables[indexOf(which)]; }
   constexpr const LimitLayout& limit(Shop shop) const { return limits[indexOf(shop)]; }
   // Whether the file holds the shops' limits, or the layout gives the game's own.
-  constexpr bool limitsInFile() const { return limits[0].offset.has_value(); }
+  constexpr bool limitsInFile() const {
+    return std::ranges::all_of(limits, [](const LimitLayout& limit) { return limit.offset.has_value(); });
+  }
 };
 
 // Said wherever limits are shown that the layout gives rather than the file.
 inline constexpr std::string_view kGameOwnLimits =
     "These limits are the game's own: Pricewright does not read them from this file.";
 
-// A field of a record, as messages name it: "CostMax" at offset 40.
-struct Field {
-  std::string_view name;
-  std::int32_t offset;
-};
-
 // The 1-based position of `field` in record `index` of `table`: the product
 // in signed 16-bit and the sum in signed 32-bit arithmetic, raising Overflow
 // outside them. The index is not compared with the record count, so -1 lies
 // one record before the table.
-std::int32_t fieldPosition(const TableLayout& table, Field field, ListIndex index);
+std::int32_t fieldPosition(const GameLayout& layout, Table table, Field field, ListIndex index);
 
 // The 1-based position of the name text that `nameAddress` points to; raises
 // Overflow where the difference leaves the 32-bit range.

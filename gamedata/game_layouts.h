@@ -9,20 +9,13 @@ namespace pricewright {
 // One row per layout of the game file. Adding a release family means adding
 // its row here and its released files to gamedata/releases.cpp.
 
-// Version 1.07 and its mods. A base item or spell record is read from its
-// name field on, so the offsets count from there.
+// Version 1.07 and its mods.
 inline constexpr GameLayout kDiablo107{
     .name = "1.07",
     .versionText = {0x8D3C8, "Diablo v1.07"},
     .loadAddressOfFirstByte = 0x402200,
-    // name          record 0  size count NameAddress
-    .tables = {{{"prefix", 0x7AAF8, 48, 83, 0},
-                {"suffix", 0x7BAB8, 48, 95, 0},
-                {"base item", 0x8E458, 76, 156, 0},
-                {"spell", 0xA128C, 56, 36, 0}}},
-    .affix = {.effectMin = 8, .effectMax = 12, .costMin = 36, .costMax = 40, .priceMultiplier = 44},
-    .baseItem = {.basePrice = 52},
-    .spell = {.chargesMin = 36, .chargesMax = 40, .chargeValue = 48},
+    // record 0, count, in the order of kTables
+    .tables = {{{0x7AAF8, 83}, {0x7BAB8, 95}, {0x8E448, 156}, {0xA1288, 36}}},
     .limits = {{{0x24332}, {0x244D1}, {0x248D0}}},
 };
 
@@ -34,13 +27,7 @@ inline constexpr GameLayout kDiablo109{
     .name = "1.09",
     .versionText = {0x8C38C, "Diablo v1.09"},
     .loadAddressOfFirstByte = 0x402200,
-    .tables = {{{"prefix", 0x79AA8, 48, 83, 0},
-                {"suffix", 0x79AA8 + 84 * 48, 48, 95, 0},
-                {"base item", 0x8D408, 76, 156, 16},
-                {"spell", 0xA01C8 + 56, 56, 36, 4}}},
-    .affix = {.effectMin = 8, .effectMax = 12, .costMin = 36, .costMax = 40, .priceMultiplier = 44},
-    .baseItem = {.basePrice = 68},
-    .spell = {.chargesMin = 40, .chargesMax = 44, .chargeValue = 52},
+    .tables = {{{0x79AA8, 83}, {0x79AA8 + 84 * 48, 95}, {0x8D408, 156}, {0xA01C8 + 56, 36}}},
     .limits = {{{std::nullopt, 140'000}, {std::nullopt, 90'000}, {std::nullopt, 140'000}}},
 };
 

@@ -20,59 +20,54 @@ template <typename Read, typename Describe> std::int32_t readNaming(Read read, D
     throw RuntimeError(error.number(), "Reading " + describe() + ": " + error.whatFailed());
   }
 }
+
+std::int32_t readField(const ByteSource& bytes, std::int32_t position, FieldWidth width) {
+  if (width == FieldWidth::Value) return bytes.readValue(position);
+  std::array<char, 1> byte{};
+  bytes.readBytes(position, byte);
+  return static_cast<signed char>(byte[0]);
+}
 }  // namespace
 
-template <std::size_t N>
-std::array<std::int32_t, N> GameRecords::fields(Table table, ListIndex index,
-                                                const std::array<Field, N>& wanted) const {
-  const TableLayout& at = layout_.table(table);
+template <typename Record, std::size_t N>
+Record GameRecords::record(Table table, ListIndex index,
+                           const std::array<RecordField<Record>, N>& fields) const {
   std::array<std::int32_t, N> positions{};
-  for (std::size_t f = 0; f < N; ++f) positions[f] = fieldPosition(at, wanted[f], index);
+  for (std::size_t f = 0; f < N; ++f) positions[f] = fieldPosition(layout_, table, fields[f].field(), index);
   const auto [first, last] = std::ranges::minmax(positions);
-  const RegionSnapshot record(bytes_, first, last + kRecordValueSize);
-  std::array<std::int32_t, N> values{};
+  const RegionSnapshot bytes(bytes_, first, last + kRecordValueSize);
+  Record record;
   for (std::size_t f = 0; f < N; ++f)
-    values[f] = readNaming([&] { return record.readValue(positions[f]); },
-                           [&] {
-                             return std::string(wanted[f].name) + " of " + std::string(at.name) + " record " +
-                                    std::to_string(index);
-                           });
-  return values;
+    record.*fields[f].member = readNaming([&] { return readField(bytes, positions[f], fields[f].width); },
+                                          [&] {
+                                            return std::string(fields[f].name) + " of " +
+                                                   std::string(shapeOf(table).name) + " record " +
+                                                   std::to_string(index);
+                                          });
+  return record;
 }
 
 AffixRecord GameRecords::affix(Table table, ListIndex index) const {
-  const AffixFields& at = layout_.affix;
-  const auto [costMax, costMin, effectMax, effectMin, priceMultiplier] =
-      fields(table, index,
-             std::array<Field, 5>{{{"CostMax", at.costMax},
-                                   {"CostMin", at.costMin},
-                                   {"EffectMax", at.effectMax},
-                                   {"EffectMin", at.effectMin},
-                                   {"PriceMultiplier", at.priceMultiplier}}});
-  return {effectMin, effectMax, costMin, costMax, priceMultiplier};
+  return record(table, index, kAffixFields);
 }
 
-std::int32_t GameRecords::basePrice(ListIndex index) const {
-  return fields(Table::BaseItems, index, std::array{Field{"BasePrice", layout_.baseItem.basePrice}})[0];
+BaseItemRecord GameRecords::baseItem(ListIndex index) const {
+  return record(Table::BaseItems, index, kBaseItemFields);
 }
 
-SpellRecord GameRecords::spell(ListIndex index) const {
-  const SpellFields& at = layout_.spell;
-  const auto [chargeValue, chargesMin, chargesMax] = fields(
-      Table::Spells, index,
-      std::array<Field, 3>{
-          {{"ChargeValue", at.chargeValue}, {"ChargesMin", at.chargesMin}, {"ChargesMax", at.chargesMax}}});
-  return {chargesMin, chargesMax, chargeValue};
-}
+SpellRecord GameRecords::spell(ListIndex index) const { return record(Table::Spells, index, kSpellFields); }
 
 ValueRange GameRecords::range(Table table, ListIndex index) const {
-  const std::array<Field, 2> ends = table == Table::Spells
-                                        ? std::array<Field, 2>{{{"ChargesMin", layout_.spell.chargesMin},
-                                                                {"ChargesMax", layout_.spell.chargesMax}}}
-                                        : std::array<Field, 2>{{{"EffectMin", layout_.affix.effectMin},
-                                                                {"EffectMax", layout_.affix.effectMax}}};
-  const auto [low, high] = fields(table, index, ends);
-  return {low, high};
+  if (table == Table::Spells) {
+    const SpellRecord spell = record(table, index,
+                                     std::array{fieldFor(kSpellFields, &SpellRecord::chargesMin),
+                                                fieldFor(kSpellFields, &SpellRecord::chargesMax)});
+    return {spell.chargesMin, spell.chargesMax};
+  }
+  const AffixRecord affix = record(table, index,
+                                   std::array{fieldFor(kAffixFields, &AffixRecord::effectMin),
+                                              fieldFor(kAffixFields, &AffixRecord::effectMax)});
+  return {affix.effectMin, affix.effectMax};
 }
 
 std::int32_t GameRecords::limit(Shop shop) const {
@@ -83,9 +78,8 @@ std::int32_t GameRecords::limit(Shop shop) const {
 }
 
 std::string GameRecords::entryText(Table table, ListIndex index) const {
-  const TableLayout& at = layout_.table(table);
   const std::int32_t nameAddress =
-      bytes_.readValue(fieldPosition(at, {"NameAddress", at.nameAddress}, index));
+      bytes_.readValue(fieldPosition(layout_, table, shapeOf(table).nameAddress, index));
   // Base items without a name of their own keep their place in the list.
   if (nameAddress == 0 && table == Table::BaseItems) return placeholderEntry(index);
   return nameFieldToText(bytes_.readNameField(namePosition(layout_, nameAddress)));

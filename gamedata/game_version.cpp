@@ -11,7 +11,7 @@ std::optional<bool> GameVersion::modified() const {
 }
 
 std::string GameVersion::described() const {
-  const std::string layoutName(layout->name);
+  const std::string layoutName(layout.name);
   switch (recognised) {
   case Recognised::AsRelease: return "Diablo " + std::string(release->shown);
   case Recognised::ByVersionText: return "Diablo " + layoutName + ", modified";
@@ -43,15 +43,15 @@ GameVersion recognise(const ByteSource& file, const DigestOf& digestOf) {
         throw RuntimeError::inPlainWords(ErrorNumber::InvalidFileFormat,
                                          "This is Diablo " + std::string(release->shown) + ". " +
                                              std::string(kWhatPricewrightReads));
-      return {release->layout, release, Recognised::AsRelease};
+      return {*release->layout, release, Recognised::AsRelease};
     }
   for (const GameLayout* layout : kGameLayouts) {
     const VersionText& version = layout->versionText;
     if (file.readAvailable(version.offset + 1, static_cast<std::int32_t>(version.text.size())) ==
         version.text)
-      return {layout, nullptr, Recognised::ByVersionText};
+      return {*layout, nullptr, Recognised::ByVersionText};
   }
-  return {&kDiablo107};
+  return {kDiablo107};
 }
 
 }  // namespace pricewright

@@ -20,7 +20,7 @@ enum class Recognised {
 
 // What the open game file is.
 struct GameVersion {
-  const GameLayout* layout;
+  GameLayout layout;
   const Release* release = nullptr;
   Recognised recognised = Recognised::NotAtAll;
 

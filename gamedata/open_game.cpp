@@ -16,10 +16,11 @@ constexpr std::int64_t kLongestNameRegion = 4 << 20;
 RegionSnapshot tablesRegion(const ByteSource& file, const GameLayout& layout) {
   std::int64_t first = std::numeric_limits<std::int32_t>::max();
   std::int64_t end = 1;
-  for (const TableLayout& table : layout.tables) {
-    first = std::min<std::int64_t>(first, table.firstRecord + 1);
-    end = std::max<std::int64_t>(end,
-                                 table.firstRecord + 1 + std::int64_t{table.recordSize} * table.recordCount);
+  for (const Table table : kTables) {
+    const TableLayout& at = layout.table(table);
+    first = std::min<std::int64_t>(first, at.firstRecord + 1);
+    end = std::max<std::int64_t>(end, at.firstRecord + 1 +
+                                          std::int64_t{shapeOf(table).recordSize} * at.recordCount);
   }
   return {file, static_cast<std::int32_t>(first), static_cast<std::int32_t>(end)};
 }
@@ -31,10 +32,9 @@ RegionSnapshot namesRegion(const RegionSnapshot& tables, const GameLayout& layou
   std::int64_t first = std::numeric_limits<std::int32_t>::max();
   std::int64_t end = 1;
   for (const Table table : kTables) {
-    const TableLayout& at = layout.table(table);
-    for (ListIndex index = 0; index < at.recordCount; ++index) {
+    for (ListIndex index = 0; index < layout.table(table).recordCount; ++index) {
       const std::optional<std::int32_t> address =
-          tables.heldValue(fieldPosition(at, {"NameAddress", at.nameAddress}, index));
+          tables.heldValue(fieldPosition(layout, table, shapeOf(table).nameAddress, index));
       if (!address) continue;
       // Nameless base items (NameAddress 0) and names before the file point nowhere.
       const std::int64_t position = std::int64_t{*address} - (layout.loadAddressOfFirstByte - 1);
@@ -50,14 +50,14 @@ RegionSnapshot namesRegion(const RegionSnapshot& tables, const GameLayout& layou
 }  // namespace
 
 GameLoad::GameLoad(const std::string& path, const DigestOf& digestOf)
-    : file_(path), version_(recognise(file_, digestOf)), tables_(tablesRegion(file_, *version_.layout)),
-      names_(namesRegion(tables_, *version_.layout)) {}
+    : file_(path), version_(recognise(file_, digestOf)), tables_(tablesRegion(file_, version_.layout)),
+      names_(namesRegion(tables_, version_.layout)) {}
 
 ListEntries GameLoad::listEntries() const {
   ListEntries entries;
   const GameRecords game = records();
   for (const Table table : kTables)
-    for (ListIndex index = 0; index < version_.layout->table(table).recordCount; ++index) {
+    for (ListIndex index = 0; index < version_.layout.table(table).recordCount; ++index) {
       try {
         entries[indexOf(table)].push_back(game.entryText(table, index));
       } catch (const RuntimeError& error) {
@@ -70,9 +70,8 @@ ListEntries GameLoad::listEntries() const {
 RuntimeError GameLoad::stoppedAt(std::string_view doing, Table table, ListIndex index,
                                  const RuntimeError& error) const {
   const RuntimeError stopped(error.number(), std::string(doing) + " \"" + file_.path() + "\" stopped at " +
-                                                 std::string(version_.layout->table(table).name) +
-                                                 " record " + std::to_string(index) + ". " +
-                                                 error.whatFailed());
+                                                 std::string(shapeOf(table).name) + " record " +
+                                                 std::to_string(index) + ". " + error.whatFailed());
   return version_.recognised == Recognised::NotAtAll ? stopped.withSentence(kWhatPricewrightReads) : stopped;
 }
 

@@ -20,7 +20,7 @@ struct OpenGame {
   GameExecutable file;
   GameVersion version;
 
-  GameRecords records() const { return {file, *version.layout}; }
+  GameRecords records() const { return {file, version.layout}; }
 };
 
 // Each list's entries, one per record, in the order of kTables.
@@ -41,7 +41,7 @@ public:
 
   const GameExecutable& file() const { return file_; }
   const GameVersion& version() const { return version_; }
-  GameRecords records() const { return {names_, *version_.layout}; }
+  GameRecords records() const { return {names_, version_.layout}; }
 
   // Every record's entry. A failed read raises a RuntimeError naming the table and record.
   ListEntries listEntries() const;

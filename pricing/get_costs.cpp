@@ -85,7 +85,7 @@ private:
   std::int32_t basePrice() {
     if (!basePrice_) {
       const ListIndex b = picked_.pick(Table::BaseItems).index;
-      basePrice_ = b == kNoSelection ? 0 : game_.basePrice(b);
+      basePrice_ = b == kNoSelection ? 0 : game_.baseItem(b).basePrice;
       if (b != kNoSelection) costs_.item.basePrice = basePrice_;
     }
     return *basePrice_;

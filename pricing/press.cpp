@@ -22,7 +22,7 @@ PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<st
   if (!outcome.error)
     outcome.breakdown =
         PriceBreakdown{costs.item, costs.terms, gameFigures(costs.item, costs.limits, picked.separator),
-                       picked.separator, game->version.layout->limitsInFile()};
+                       picked.separator, game->version.layout.limitsInFile()};
   return outcome;
 }
 

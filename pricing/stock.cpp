@@ -342,7 +342,7 @@ StockItem stockItem(const GameRecords& game, const PickedItem& picked) {
     throw RuntimeError(ErrorNumber::InvalidProcedureCall,
                        "Every item of the game has a base item: pick one.");
   StockItem item;
-  item.basePrice = game.basePrice(picked.pick(Table::BaseItems).index);
+  item.basePrice = game.baseItem(picked.pick(Table::BaseItems).index).basePrice;
   for (const auto& [table, affix] :
        {std::pair{Table::Prefixes, &item.prefix}, std::pair{Table::Suffixes, &item.suffix}}) {
     const ListIndex index = picked.pick(table).index;

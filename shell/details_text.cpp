@@ -185,7 +185,7 @@ std::string whereToBuy(const OpenGame* game, const PickedItem& picked) {
               stockedText(at) + ".";
     }
     text += "\n" + std::string(kItemLevelNote);
-    return game->version.layout->limitsInFile() ? text : text + "\n" + std::string(kGameOwnLimits);
+    return game->version.layout.limitsInFile() ? text : text + "\n" + std::string(kGameOwnLimits);
   } catch (const RuntimeError& error) {
     return error.whatFailed();
   }

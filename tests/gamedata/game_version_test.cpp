@@ -30,7 +30,7 @@ std::string opened(const std::string& file) {
   for (const tests::Clause& c : clauses) {
     const auto size = static_cast<std::size_t>(c.numbers.empty() ? 0 : c.whole(0));
     if (c.word == "address")
-      fixture.setNameAddress(tests::tableNamed(fixture.layout(), c.text), static_cast<ListIndex>(c.whole(0)),
+      fixture.setNameAddress(tests::tableNamed(c.text), static_cast<ListIndex>(c.whole(0)),
                              c.whole(1));
     if (c.word == "cut" || c.word == "program" || c.word == "grow") fixture.resize(size);
     if (c.word == "zeros") fixture.resize(0), fixture.resize(size, '\0');
@@ -43,7 +43,7 @@ std::string opened(const std::string& file) {
     const GameLoad load(path, [&](std::string_view) { return md5Of(release); });
     const GameVersion& version = load.version();
     const std::optional<bool> modified = version.modified();
-    shown = std::string(version.layout->name) + " | " +
+    shown = std::string(version.layout.name) + " | " +
             (version.release ? std::string(version.release->name) : "-") + " | " +
             (modified ? *modified ? "modified" : "unmodified" : "unknown") + " | " + version.described() +
             " |";

@@ -17,7 +17,7 @@ std::string answers(const std::string& item, const GameLayout& layout, bool ever
   const PickedItem picked = tests::describeItem(item, file);
   tests::TemporaryDirectory directory;
   const std::string path = directory.write(file, "game.exe");
-  const OpenGame game{GameExecutable(path), {&layout}};
+  const OpenGame game{GameExecutable(path), {layout}};
   const PressOutcome outcome = press(&game, picked, {});
   std::string text = tests::shownText(outcome);
   if (const auto at = text.find(path); at != std::string::npos) text.replace(at, path.size(), "game.exe");

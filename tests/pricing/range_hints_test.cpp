@@ -17,7 +17,7 @@ TEST(ListPicked, ShowsThePickedRecordsRangeOrNothingAndFailsBeforeWriting) {
   file.setAffix(Table::Suffixes, 4, {-10, -5, 0, 0, 0});
   file.setSpell(4, {0, 3, 0});
   const auto opened = [&](const std::string& name) {
-    return std::optional<OpenGame>{OpenGame{GameExecutable(directory.write(file, name)), {&kDiablo107}}};
+    return std::optional<OpenGame>{OpenGame{GameExecutable(directory.write(file, name)), {kDiablo107}}};
   };
   const std::optional<OpenGame> good = opened("good.exe");
   file.resize(500'000);

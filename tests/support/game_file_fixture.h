@@ -49,27 +49,32 @@ public:
     setBytes(position, {static_cast<char>(bits), static_cast<char>(bits >> 8), static_cast<char>(bits >> 16),
                         static_cast<char>(bits >> 24)});
   }
-  // The field at `offset` in record `index`.
-  void setField(Table table, std::int32_t offset, ListIndex index, std::int32_t value) {
-    const TableLayout& at = layout_.table(table);
-    setValue(at.firstRecord + 1 + offset + index * at.recordSize, value);
+  // The field at `offset` in record `index`; a byte field leaves the padding after it as it was.
+  void setField(Table table, std::int32_t offset, ListIndex index, std::int32_t value,
+                FieldWidth width = FieldWidth::Value) {
+    const std::int32_t position =
+        layout_.table(table).firstRecord + 1 + offset + index * shapeOf(table).recordSize;
+    if (width == FieldWidth::Value) return setValue(position, value);
+    setBytes(position, std::string(1, static_cast<char>(value)));
+  }
+  // Every field of the record as `record` holds it.
+  template <typename Record, std::size_t N>
+  void setRecord(Table table, ListIndex index, const Record& record,
+                 const std::array<RecordField<Record>, N>& fields) {
+    for (const RecordField<Record>& field : fields)
+      setField(table, field.offset, index, record.*field.member, field.width);
   }
   void setAffix(Table table, ListIndex index, const AffixRecord& record) {
-    const AffixFields& at = layout_.affix;
-    for (const auto& [offset, value] : {std::pair{at.effectMin, record.effectMin},
-                                        {at.effectMax, record.effectMax},
-                                        {at.costMin, record.costMin},
-                                        {at.costMax, record.costMax},
-                                        {at.priceMultiplier, record.priceMultiplier}})
-      setField(table, offset, index, value);
+    setRecord(table, index, record, kAffixFields);
+  }
+  void setBaseItem(ListIndex index, const BaseItemRecord& record) {
+    setRecord(Table::BaseItems, index, record, kBaseItemFields);
   }
   void setBasePrice(ListIndex index, std::int32_t price) {
-    setField(Table::BaseItems, layout_.baseItem.basePrice, index, price);
+    setField(Table::BaseItems, fieldFor(kBaseItemFields, &BaseItemRecord::basePrice).offset, index, price);
   }
   void setSpell(ListIndex index, const SpellRecord& record) {
-    setField(Table::Spells, layout_.spell.chargesMin, index, record.chargesMin);
-    setField(Table::Spells, layout_.spell.chargesMax, index, record.chargesMax);
-    setField(Table::Spells, layout_.spell.chargeValue, index, record.chargeValue);
+    setRecord(Table::Spells, index, record, kSpellFields);
   }
   // The limits where the layout keeps them in the file; the game's own stay as they are.
   void setLimits(const std::array<std::int32_t, 3>& limits) {
@@ -77,7 +82,7 @@ public:
       if (const auto offset = layout_.limit(shop).offset) setValue(*offset + 1, limits[indexOf(shop)]);
   }
   void setNameAddress(Table table, ListIndex index, std::int32_t address) {
-    setField(table, layout_.table(table).nameAddress, index, address);
+    setField(table, shapeOf(table).nameAddress.offset, index, address);
   }
   // Points the record's NameAddress at `position` and writes `name` there, then
   // a zero byte when shorter than a name field.
@@ -106,9 +111,9 @@ private:
   std::vector<char> bytes_;
 };
 
-// The table `layout` calls `name` ("base item"), as the case tables do.
-inline Table tableNamed(const GameLayout& layout, std::string_view name) {
-  const auto* found = std::ranges::find_if(kTables, [&](Table t) { return layout.table(t).name == name; });
+// The table messages call `name` ("base item"), as the case tables do.
+inline Table tableNamed(std::string_view name) {
+  const auto* found = std::ranges::find_if(kTables, [&](Table t) { return shapeOf(t).name == name; });
   if (found == kTables.end()) throw std::invalid_argument("no table " + std::string(name));
   return *found;
 }
