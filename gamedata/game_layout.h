@@ -34,8 +34,12 @@ struct VersionText {
   std::string_view text;
 };
 
+// The game whose rules the file's shops follow: the expansion's differ.
+enum class Game { Diablo, Hellfire };
+
 struct GameLayout {
   std::string_view name;  // "1.07", as the player knows the version
+  Game game = Game::Diablo;
   VersionText versionText;
   // A name's load address minus this is its offset in the file.
   std::int32_t loadAddressOfFirstByte;
