@@ -8,18 +8,10 @@
 
 namespace pricewright {
 
-namespace {
-// A count as JSON: 2^64, which only two 32-bit ranges reach, needs a double, which holds it exactly.
-nlohmann::ordered_json countJson(RollCount count) {
-  if (count <= std::numeric_limits<std::uint64_t>::max()) return static_cast<std::uint64_t>(count);
-  return static_cast<double>(count);
-}
-}  // namespace
-
 StockReport stockReport(const OpenGame& game, const PickedItem& picked) {
   StockReport report{game.version, std::nullopt, std::nullopt};
   try {
-    report.stock = stockOfPicked(game.records(), picked);
+    report.stock = stockOfPicked(game.records(), picked, Players::Single);
   } catch (const RuntimeError& error) {
     if (error.number() != ErrorNumber::InvalidProcedureCall && error.number() != ErrorNumber::Overflow) throw;
     report.error = error;
@@ -32,20 +24,20 @@ std::string stockJson(const StockReport& report) {
   json["game_file"] = gameFileJson(report.version);
   for (const char* key : {"rolls", "lowest_value", "highest_value", "shops", "error"}) json[key] = nullptr;
   if (const auto& stock = report.stock) {
-    json["rolls"] = countJson(stock->rolls);
+    json["rolls"] = nlohmann::ordered_json(stock->rolls);
     json["lowest_value"] = stock->lowestValue;
     json["highest_value"] = stock->highestValue;
     for (const ShopFacts& shopFacts : kShops) {
       const ShopStock& shop = stock->shops[indexOf(shopFacts.shop)];
       json["shops"][shopKey(shopFacts.shop)] = {
-          {"carried", shop.carried},
+          {"carried", shop.offered()},
           {"limit", shop.limit},
-          {"stocked", countJson(shop.stocked)},
+          {"stocked", nlohmann::ordered_json(shop.stocked)},
           {"highest_stocked_value",
            shop.highestStockedValue ? nlohmann::ordered_json(*shop.highestStockedValue) : nullptr},
-          {"which", shop.which}};
+          {"which", whichStocked(*stock, shopFacts.shop)}};
     }
-    json["rolls_beyond_32_bits"] = countJson(stock->unpriced);
+    json["rolls_beyond_32_bits"] = nlohmann::ordered_json(stock->unpriced);
   }
   if (const auto& error = report.error)
     json["error"] = {{"number", static_cast<int>(error->number())},
@@ -63,10 +55,8 @@ std::string stockText(const StockReport& report) {
       {"Rolls", rollCountText(stock.rolls) + ", values " + groupedNumber(stock.lowestValue) + " to " +
                     groupedNumber(stock.highestValue) +
                     (stock.unpriced ? "; " + rollCountText(stock.unpriced) + " beyond 32 bits" : "")});
-  for (const ShopFacts& shopFacts : kShops) {
-    const ShopStock& shop = stock.shops[indexOf(shopFacts.shop)];
-    aligned.row({std::string(shopFacts.name), stockedText(shop)});
-  }
+  for (const ShopFacts& shopFacts : kShops)
+    aligned.row({std::string(shopFacts.name), stockedText(stock, shopFacts.shop)});
   text += aligned.text() + std::string(kItemLevelNote) + "\n";
   if (!report.version.layout.limitsInFile()) text += std::string(kGameOwnLimits) + "\n";
   return text;

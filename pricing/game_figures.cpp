@@ -1,10 +1,9 @@
 #include "pricing/game_figures.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 #include <tuple>
 
+#include "pricing/item_value.h"
 #include "pricing/number_text.h"
 
 namespace pricewright {
@@ -16,29 +15,23 @@ class FiguresOf {
 public:
   FiguresOf(const ItemRecords& item, std::string_view separator) : item_(item), separator_(separator) {}
 
-  std::optional<GameFigures> figures(const ShopLimits& limits);
+  std::optional<GameFigures> figures(const GameShops& shops, Players players);
   std::string reason;
 
 private:
-  // The game keeps values in 32 bits; one beyond is reported, never wrapped.
-  std::optional<std::int64_t> held(std::int64_t value, std::string_view what) {
-    if (within32Bits(value)) return value;
-    reason = "The game cannot hold " + std::string(what) + ", " + std::to_string(value) +
-             ": it is beyond the range of a 32-bit integer.";
-    return std::nullopt;
-  }
-
-  // The game rolls whole values between the record's two ends only, whichever
-  // is the larger; `what` follows "this".
+  // The whole value typed, where the game rolls it between `first` and `last`; `what` follows "this".
   std::optional<std::int64_t> rolled(double value, std::int32_t first, std::int32_t last,
                                      std::string_view what) {
-    const std::int32_t low = std::min(first, last);
-    const std::int32_t high = std::max(first, last);
-    if (value == std::floor(value) && value >= low && value <= high) return static_cast<std::int64_t>(value);
-    const std::string range = std::to_string(low) + " to " + std::to_string(high);
-    reason = "The game never rolls " + plainNumberText(value, separator_) + " for this " + std::string(what) +
-             (value == std::floor(value) ? ": its range is " + range + "."
-                                         : ": it rolls whole numbers only, from " + range + ".");
+    const Rolls can = rolls(first, last);
+    const bool whole = value == std::floor(value);
+    if (whole && can.holds(static_cast<std::int64_t>(value))) return static_cast<std::int64_t>(value);
+    reason = "The game never rolls " + plainNumberText(value, separator_) + " for this " + std::string(what);
+    if (can.count() == 1 && first != last)
+      reason += ": from a range of " + std::to_string(first) + " to " + std::to_string(last) + " it rolls " +
+                std::to_string(first) + " alone.";
+    else
+      reason += (whole ? ": its range is " : ": it rolls whole numbers only, from ") +
+                std::to_string(can.low) + " to " + std::to_string(can.high) + ".";
     return std::nullopt;
   }
 
@@ -46,32 +39,43 @@ private:
     const AffixRecord& r = affix.record;
     const std::optional<std::int64_t> value = rolled(affix.value, r.effectMin, r.effectMax, affix.which);
     if (!value) return std::nullopt;
-    return affixCost(r, *value);
+    AffixCost cost = affixCost(r, *value, affix.which);
+    if (cost.unheld) {
+      reason = unheldSentence(*cost.unheld);
+      return std::nullopt;
+    }
+    return cost;
   }
 
   const ItemRecords& item_;
   std::string_view separator_;
 };
 
-std::optional<GameFigures> FiguresOf::figures(const ShopLimits& limits) {
+std::optional<GameFigures> FiguresOf::figures(const GameShops& shops, Players players) {
   if (item_.kind == ItemKind::Nothing) {
     reason = "There is no item to price: pick a base item, and the prefix, suffix or spell it has.";
     return std::nullopt;
   }
-  if (!item_.basePrice) {
+  if (!item_.base) {
     reason = "Every item of the game has a base item: pick one.";
     return std::nullopt;
   }
-  GameFigures game;
-  if (item_.spell) {
+  if (!gameCombines(item_.spell.has_value(), item_.suffix.has_value())) {
+    reason = kNoSuffixWithSpell;
+    return std::nullopt;
+  }
+  const BaseItemRecord& base = *item_.base;
+  const bool book = base.miscKind == kBook;
+  ValueInputs inputs{.basePrice = base.basePrice};
+  if (item_.spell && book) inputs.bookCost = item_.spell->bookCost;
+  if (item_.spell && !book) {
     const std::optional<std::int64_t> charges =
         rolled(item_.charges, item_.spell->chargesMin, item_.spell->chargesMax, "spell's charges");
     if (!charges) return std::nullopt;
-    game.chargesTerm = chargesTerm(*charges, item_.spell->chargeValue);
+    inputs.charges = *charges;
+    inputs.chargeValue = item_.spell->chargeValue;
   }
-  const std::optional<std::int64_t> baseValue = held(*item_.basePrice + game.chargesTerm, "the base value");
-  if (!baseValue) return std::nullopt;
-  game.baseValue = *baseValue;
+  GameFigures game;
   for (const auto& [picked, percent, cost] :
        {std::tuple{&item_.prefix, &game.prefixPercent, &game.prefixCost},
         std::tuple{&item_.suffix, &game.suffixPercent, &game.suffixCost}}) {
@@ -80,27 +84,27 @@ std::optional<GameFigures> FiguresOf::figures(const ShopLimits& limits) {
     if (!affix) return std::nullopt;
     *percent = affix->percent;
     *cost = affix->cost;
+    inputs.costs += affix->cost;
+    inputs.multiplierSum += (*picked)->record.priceMultiplier;
   }
-  if (item_.prefix || item_.suffix) {
-    game.multiplierSum = std::int64_t{item_.prefix ? item_.prefix->record.priceMultiplier : 0} +
-                         (item_.suffix ? item_.suffix->record.priceMultiplier : 0);
-    const std::optional<std::int64_t> term =
-        held(baseTerm(game.multiplierSum, game.baseValue), "the base term");
-    if (!term) return std::nullopt;
-    game.baseTerm = *term;
-    const std::optional<std::int64_t> value =
-        held(magicValue(game.baseTerm, game.prefixCost.value_or(0) + game.suffixCost.value_or(0)),
-             "the item's value");
-    if (!value) return std::nullopt;
-    game.value = *value;
-  } else {
-    game.value = game.baseValue;
+  const bool affixes = item_.prefix || item_.suffix;
+  inputs.byAffixes = affixes || (item_.spell && !book);
+  const ValueSteps steps = valueSteps(inputs);
+  if (const std::optional<Unheld> unheld = firstUnheld(steps)) {
+    reason = unheldSentence(*unheld);
+    return std::nullopt;
   }
+  game.baseValue = steps.baseValue;
+  game.chargesTerm = steps.chargesTerm();
+  game.byAffixes = inputs.byAffixes;
+  game.multiplierSum = steps.multiplierSum;
+  game.baseTerm = steps.baseTerm;
+  game.value = steps.value;
   for (const Shop shop : kShopOrder) {
     ShopFigures& at = game.shops[indexOf(shop)];
-    at.limit = limits[indexOf(shop)];
-    if (!sells(shop, item_.kind)) continue;
-    at.asks = gameAsks(shop, game.value);
+    at.limit = shops.limits[indexOf(shop)];
+    if (!offers(shop, base, affixes, item_.spell.has_value(), players)) continue;
+    at.asks = gameAsks(shops.game, shop, game.value);
     at.stocked = game.value <= at.limit;
   }
   game.buyBack = buyBack(game.value);
@@ -108,9 +112,10 @@ std::optional<GameFigures> FiguresOf::figures(const ShopLimits& limits) {
 }
 }  // namespace
 
-GameOutcome gameFigures(const ItemRecords& item, const ShopLimits& limits, std::string_view separator) {
+GameOutcome gameFigures(const ItemRecords& item, const GameShops& shops, Players players,
+                        std::string_view separator) {
   FiguresOf figuresOf(item, separator);
-  const std::optional<GameFigures> figures = figuresOf.figures(limits);
+  const std::optional<GameFigures> figures = figuresOf.figures(shops, players);
   return {figures, std::move(figuresOf.reason)};
 }
 

@@ -6,13 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "gamedata/game_records.h"
+#include "gamedata/record_fields.h"
 #include "pricing/game_rules.h"
+#include "pricing/shop_rules.h"
 
 namespace pricewright {
 
 // The game's own pricing of an item, beside the boxes' long-standing formula:
-// whole percent, whole numbers, the charges in the base value, a floor of 1.
+// whole percent, whole numbers, the charges in the base value, a floor of 1,
+// and only the shops that ever make such an item.
 
 // An affix as picked, with the typed effect value.
 struct PickedAffix {
@@ -24,30 +26,28 @@ struct PickedAffix {
 // Everything the game's rules need: the records read and the values typed.
 struct ItemRecords {
   ItemKind kind = ItemKind::Nothing;
-  std::optional<std::int32_t> basePrice;  // none without a base item
+  std::optional<BaseItemRecord> base;  // none without a base item
   std::optional<PickedAffix> prefix;
   std::optional<PickedAffix> suffix;
   std::optional<SpellRecord> spell;
   double charges = 0;
 };
 
-// The shops' price limits, in the order of kShopOrder.
-using ShopLimits = std::array<std::int32_t, 3>;
-
-// What one shop makes of the item; `asks` is empty where it does not sell the kind.
+// What one shop makes of the item; `asks` is empty where it never makes such an item.
 struct ShopFigures {
   std::int32_t limit = 0;
   std::optional<std::int64_t> asks;
-  bool stocked = false;  // sold, and the value within the limit
+  bool stocked = false;  // made, and the value within the limit
 };
 
 struct GameFigures {
-  std::int64_t baseValue;
+  std::int64_t baseValue = 0;
   std::int64_t chargesTerm = 0;  // charges x ChargeValue / 5, in the base value
   std::optional<std::int64_t> prefixPercent;
   std::optional<std::int64_t> prefixCost;
   std::optional<std::int64_t> suffixPercent;
   std::optional<std::int64_t> suffixCost;
+  bool byAffixes = false;  // valued by the affixes' multipliers and costs
   std::int64_t multiplierSum = 0;
   std::int64_t baseTerm = 0;  // what the multiplier makes of the base value
   std::int64_t value = 0;
@@ -63,6 +63,7 @@ struct GameOutcome {
 };
 
 // `separator` writes typed fractions in reasons.
-GameOutcome gameFigures(const ItemRecords& item, const ShopLimits& limits, std::string_view separator);
+GameOutcome gameFigures(const ItemRecords& item, const GameShops& shops, Players players,
+                        std::string_view separator);
 
 }  // namespace pricewright

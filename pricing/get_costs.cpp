@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "pricing/fixed_arithmetic.h"
+#include "pricing/item_value.h"
 #include "pricing/number_text.h"
 
 namespace pricewright {
@@ -72,6 +73,7 @@ public:
 
   void run() {
     costs_.item.kind = picked_.kind();
+    costs_.shops.game = game_.layout().game;
     if (picked_.normalItemOnly) baseStep();
     if (picked_.picked(Table::Prefixes)) affixStep(kPrefixInputs, prefix_, costs_.item.prefix);
     if (picked_.picked(Table::Suffixes)) affixStep(kSuffixInputs, suffix_, costs_.item.suffix);
@@ -85,8 +87,8 @@ private:
   std::int32_t basePrice() {
     if (!basePrice_) {
       const ListIndex b = picked_.pick(Table::BaseItems).index;
-      basePrice_ = b == kNoSelection ? 0 : game_.baseItem(b).basePrice;
-      if (b != kNoSelection) costs_.item.basePrice = basePrice_;
+      if (b != kNoSelection) costs_.item.base = game_.baseItem(b);
+      basePrice_ = costs_.item.base ? costs_.item.base->basePrice : 0;
     }
     return *basePrice_;
   }
@@ -152,10 +154,11 @@ private:
   // Every limit is read before any is judged; the comparisons are strict, of
   // the price as the shop's mark-up makes it, (price x 3) / 2 at Wirt's.
   void limitsStep(std::span<const Shop> shops) {
-    for (const Shop shop : shops) costs_.limits[indexOf(shop)] = game_.limit(shop);
+    for (const Shop shop : shops) costs_.shops.limits[indexOf(shop)] = game_.limit(shop);
     for (const Shop shop : shops) {
       const MarkUp up = markUp(shop);
-      if (checked(price_ * up.numerator / up.denominator, pricedAt(shop)) > costs_.limits[indexOf(shop)]) {
+      if (checked(price_ * up.numerator / up.denominator, pricedAt(shop)) >
+          costs_.shops.limits[indexOf(shop)]) {
         costs_.terms.noteShown[indexOf(shop)] = true;
         costs_.shown.push_back({shop, std::nullopt});
       }

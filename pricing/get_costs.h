@@ -37,8 +37,8 @@ struct Costs {
   std::vector<Shown> shown;           // in the order shown
   std::optional<RuntimeError> error;  // what stopped it; what was shown before stays
   BoxTerms terms;
-  ItemRecords item;     // the records read and the values typed, for the game's figures
-  ShopLimits limits{};  // as read
+  ItemRecords item;  // the records read and the values typed, for the game's figures
+  GameShops shops;   // the limits as read
 };
 
 // "Get Costs": prices the described item from its records and typed values by

@@ -2,7 +2,8 @@
 
 namespace pricewright {
 
-PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<std::string, 3> boxes) {
+PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<std::string, 3> boxes,
+                   Players players) {
   PressOutcome outcome;
   outcome.pressed = true;
   outcome.boxTexts = std::move(boxes);
@@ -20,9 +21,12 @@ PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<st
   outcome.shown = std::move(costs.shown);
   outcome.error = std::move(costs.error);
   if (!outcome.error)
-    outcome.breakdown =
-        PriceBreakdown{costs.item, costs.terms, gameFigures(costs.item, costs.limits, picked.separator),
-                       picked.separator, game->version.layout.limitsInFile()};
+    outcome.breakdown = PriceBreakdown{costs.item,
+                                       costs.terms,
+                                       gameFigures(costs.item, costs.shops, players, picked.separator),
+                                       picked.separator,
+                                       game->version.layout.limitsInFile(),
+                                       players};
   return outcome;
 }
 

@@ -20,6 +20,7 @@ struct PriceBreakdown {
   GameOutcome game;
   std::string separator;
   bool limitsFromFile = true;  // false where the layout gives the game's own
+  Players players = Players::Single;
 };
 
 // What a press of "Get Costs" did.
@@ -33,8 +34,10 @@ struct PressOutcome {
 };
 
 // "Get Costs" on the open game for `picked`, with the game's figures beside it
-// from the same reads. `boxes` are the price boxes' texts before the press.
-PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<std::string, 3> boxes);
+// from the same reads, for a game of `players`. `boxes` are the price boxes'
+// texts before the press.
+PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<std::string, 3> boxes,
+                   Players players = Players::Single);
 
 // The main window's "Get Costs": presses for what the window describes, shows
 // what the press shows, and raises its error after; `outcome` keeps it all.

@@ -77,7 +77,10 @@ std::string shopLine(Shop shop, const PriceBreakdown& breakdown, const GameFigur
   const std::string pronoun(s.pronoun);
   std::string line = std::string(s.name) + ": ";
   if (!figures.asks)
-    return line + pronoun + " does not sell " + std::string(kindName(breakdown.item.kind)) + ".";
+    return line + pronoun + " " +
+           notOffered(shop, *breakdown.item.base, breakdown.item.prefix || breakdown.item.suffix,
+                      breakdown.item.spell.has_value(), breakdown.players) +
+           ".";
   const std::string limit =
       (pronoun == "she" ? "her limit of " : "his limit of ") + groupedNumber(figures.limit);
   if (figures.stocked)
@@ -100,8 +103,7 @@ std::string differencesNote(const PriceBreakdown& breakdown, const GameFigures& 
     note += " For a spell the boxes multiply the charges by the prefix's multiplier and leave the suffix "
             "out; the game adds the charges to the base value before the multipliers of both affixes.";
   if (game.multiplierSum < 0) note += " A negative multiplier divides the base value, toward zero.";
-  if ((breakdown.item.prefix || breakdown.item.suffix) && game.value == 1)
-    note += " The game raises a value of 0 or less to 1.";
+  if (game.byAffixes && game.value == 1) note += " The game raises a value of 0 or less to 1.";
   if (breakdown.item.kind == ItemKind::Magic)
     note += " The boxes judge Wirt by his price after the mark-up, the game by the value before it.";
   return note;
@@ -114,12 +116,11 @@ std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown,
   const BoxTerms& boxes = breakdown.boxes;
   const auto gameNumber = [&](auto member) { return game ? table.number(std::optional(game->*member)) : ""; };
   const ItemRecords& item = breakdown.item;
-  table.row("Base price", table.number(static_cast<double>(item.basePrice.value_or(0))),
-            game ? table.number(static_cast<double>(item.basePrice.value_or(0))) : "");
+  const double basePrice = item.base ? item.base->basePrice : 0;
+  table.row("Base price", table.number(basePrice), game ? table.number(basePrice) : "");
   if (item.spell) {
     table.row("Charges", table.number(boxes.chargesTerm), gameNumber(&GameFigures::chargesTerm));
-    table.row("Base value", table.number(static_cast<double>(item.basePrice.value_or(0))),
-              gameNumber(&GameFigures::baseValue));
+    table.row("Base value", table.number(basePrice), gameNumber(&GameFigures::baseValue));
   }
   if (item.prefix)
     table.row("Prefix cost", table.number(boxes.prefixShare),
@@ -131,7 +132,7 @@ std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown,
               game && table.number(boxes.suffixShare) == table.number(game->suffixCost));
   if (item.prefix || item.suffix || item.spell)
     table.row("Multiplier", multiplierText(table, boxes.multiplier, boxes.baseTerm),
-              game && (item.prefix || item.suffix)
+              game && game->byAffixes
                   ? multiplierText(table, game->multiplierSum, static_cast<double>(game->baseTerm))
               : game ? "none"
                      : "");
@@ -174,16 +175,15 @@ std::string whereToBuy(const OpenGame* game, const PickedItem& picked) {
     return "Pick an item in the main window: this shows which shops can stock it, over every roll the game "
            "can make of it.";
   try {
-    const Stock stock = stockOfPicked(game->records(), picked);
+    const Stock stock = stockOfPicked(game->records(), picked, Players::Single);
     const bool one = stock.rolls == 1;
     std::string text = "The picked item has " + rollCountText(stock.rolls) +
                        (one ? " roll, value " : " rolls, values ") + groupedNumber(stock.lowestValue) +
                        (one ? "" : " to " + groupedNumber(stock.highestValue)) + ".";
-    for (const ShopFacts& shop : kShops) {
-      const ShopStock& at = stock.shops[indexOf(shop.shop)];
-      text += "\n" + std::string(shop.name) + ": " + (at.carried ? "" : std::string(shop.pronoun) + " ") +
-              stockedText(at) + ".";
-    }
+    for (const ShopFacts& shop : kShops)
+      text += "\n" + std::string(shop.name) + ": " +
+              (stock.shops[indexOf(shop.shop)].offered() ? "" : std::string(shop.pronoun) + " ") +
+              stockedText(stock, shop.shop) + ".";
     text += "\n" + std::string(kItemLevelNote);
     return game->version.layout.limitsInFile() ? text : text + "\n" + std::string(kGameOwnLimits);
   } catch (const RuntimeError& error) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pricing/picked_item.h"
+#include "pricing/shop_rules.h"
 #include "tests/support/case_table.h"
 #include "tests/support/game_file_fixture.h"
 
@@ -8,7 +9,8 @@ namespace pricewright::tests {
 
 // Sets up record 3 of each table as `item` says, in the case tables' clauses,
 // and returns the item picked; limits are the game's own (140000 90000
-// 140000) unless given, and a spell's charges range from 0 to 100 unless given:
+// 140000) unless given, and a spell's charges range from 0 to 100 unless given;
+// the base item is a sword, or a staff where a spell is picked, drawn at any level:
 //   normal: "Normal Item Only" checked      base BasePrice
 //   spell [ChargesMin ChargesMax] ChargeValue "charges"
 //   prefix (or suffix) EffectMin EffectMax CostMin CostMax PriceMultiplier "typed value"
@@ -35,7 +37,8 @@ inline PickedItem describeItem(const std::string& item, GameFileFixture& file) {
     }
     if (c.word == "base") {
       pick(Table::BaseItems);
-      file.setBasePrice(3, c.whole(0));
+      const bool staff = item.find("spell") != std::string::npos;
+      file.setBaseItem(3, {.basePrice = c.whole(0), .dropRate = 1, .itemType = staff ? kStaff : kSword});
     }
   }
   file.resize(size);

@@ -119,12 +119,13 @@ inline Table tableNamed(std::string_view name) {
 }
 
 // The made-up records of the worked example: prefix 5 ranges over 21 to 30,
-// costing 1000 to 2000 and twice the price of base item 2, 100. Only
-// Griswold's limit, 1500, is within reach.
+// costing 1000 to 2000 and twice the price of base item 2, a sword of 100;
+// base item 4 is a staff of 100. Only Griswold's limit, 1500, is within reach.
 inline GameFileFixture exampleFile(const GameLayout& layout = kDiablo107) {
   GameFileFixture file(layout);
   file.setAffix(Table::Prefixes, 5, {21, 30, 1000, 2000, 2});
-  file.setBasePrice(2, 100);
+  file.setBaseItem(2, {.basePrice = 100, .dropRate = 1, .itemType = 1});
+  file.setBaseItem(4, {.basePrice = 100, .dropRate = 1, .itemType = 10});
   file.setLimits({1500, 1'000'000, 1'000'000});
   return file;
 }
