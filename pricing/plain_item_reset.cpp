@@ -12,7 +12,7 @@ void plainItemChosen(Window& window) {
     window.setSelectedIndex(control.list, kNoSelection);
     window.setText(*control.valueBox, "");
   }
-  for (const ShopFacts& shop : kShops) window.setText(shop.priceBox, "");
+  for (const TextBox& box : kPriceBoxes) window.setText(box, "");
 }
 
 }  // namespace pricewright

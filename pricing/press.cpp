@@ -42,12 +42,12 @@ void pressGetCosts(const std::optional<OpenGame>& game, Window& window, PressOut
   // An open game, not the dialog's file name: a failed open leaves the name behind.
   if (!game) window.showMessage("File Not Loaded!!", "Error", MessageIcon::Warning);
   std::array<std::string, 3> boxes;
-  for (const ShopFacts& shop : kShops) boxes[indexOf(shop.shop)] = window.text(shop.priceBox);
+  for (const ShopFacts& shop : kShops) boxes[indexOf(shop.shop)] = window.text(priceBox(shop.shop));
   outcome = press(game ? &*game : nullptr, pickedItem(window), std::move(boxes));
   for (const Shown& shown : outcome.shown) {
     const ShopFacts& shop = facts(shown.shop);
     if (shown.boxText)
-      window.setText(shop.priceBox, *shown.boxText);
+      window.setText(priceBox(shown.shop), *shown.boxText);
     else
       window.showMessage(std::string(shop.note), "Note", MessageIcon::None);
   }

@@ -24,7 +24,6 @@
 #include <algorithm>
 
 #include "gamedata/file_open.h"
-#include "pricing/game_rules.h"
 #include "qt_shell/widget_builder.h"
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
@@ -154,13 +153,13 @@ TEST_F(MainWindowTest, PicksClicksAndKeysRunTheirOperationsAndProgramSelectionsR
   }
   QTest::qWait(200);  // a press by key clicks a moment later
   EXPECT_EQ(pressed.count(), 2);
-  EXPECT_EQ(text(facts(Shop::Griswold).priceBox), "1644.44444444444");
+  EXPECT_EQ(text(txtCostGris), "1644.44444444444");
   EXPECT_EQ(dialogs.shown.back(), "Note: Item Not Found at Griswold's Shop");
 
   QTest::mouseClick(&control<QCheckBox>(chkBase), Qt::LeftButton);
   EXPECT_EQ(control<QComboBox>(cboPrefix.name).currentIndex(), -1);
   EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), 2);
-  EXPECT_EQ(text(facts(Shop::Griswold).priceBox), "");
+  EXPECT_EQ(text(txtCostGris), "");
   QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);  // a cancel reloads the file
   EXPECT_EQ(dialogs.shown.back(), "open " + directory.file("DIABLO.EXE").string());
   EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), -1);
@@ -249,7 +248,7 @@ TEST_F(MainWindowTest, DetailsWindowFollowsEachPressAndEscClosesIt) {
   QTest::mouseClick(&control<QPushButton>(cmdGet), Qt::LeftButton);
   EXPECT_EQ(details->findChild<QLabel*>(toQString(lblShops))->text().split('\n').front(),
             "Griswold: value 1,640 is above his limit of 1,500.");
-  EXPECT_EQ(control<QLineEdit>(facts(Shop::Griswold).priceBox.name).toolTip(), "1644.44444444444");
+  EXPECT_EQ(control<QLineEdit>(txtCostGris.name).toolTip(), "1644.44444444444");
   QTest::keyClick(details, Qt::Key_C, Qt::ControlModifier);
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
       "DIABLO.EXE: Diablo 1.07, modified\n\nTerm           By the boxes      By the game\nBase price     100 "
