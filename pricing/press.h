@@ -9,7 +9,6 @@
 #include "gamedata/open_game.h"
 #include "pricing/game_figures.h"
 #include "pricing/get_costs.h"
-#include "window_interface/window.h"
 
 namespace pricewright {
 
@@ -35,12 +34,5 @@ struct PressOutcome {
 // "Get Costs" on the open game for `picked`, with the game's figures beside it
 // from the same reads. `boxes` are the price boxes' texts before the press.
 PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<std::string, 3> boxes);
-
-// The main window's "Get Costs": presses for what the window describes, shows
-// what the press shows, and raises its error after; `outcome` keeps it all.
-void pressGetCosts(const std::optional<OpenGame>& game, Window& window, PressOutcome& outcome);
-
-// The item as the window describes it.
-PickedItem pickedItem(const Window& window);
 
 }  // namespace pricewright

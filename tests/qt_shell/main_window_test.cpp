@@ -23,10 +23,10 @@
 
 #include <algorithm>
 
-#include "gamedata/file_open.h"
 #include "qt_shell/widget_builder.h"
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
+#include "shell/window_operations.h"
 #include "tests/support/game_file_fixture.h"
 #include "tests/support/map_settings.h"
 

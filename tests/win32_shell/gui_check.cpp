@@ -18,11 +18,11 @@
 #include <string>
 #include <thread>
 
-#include "gamedata/file_open.h"
 #include "gamedata/game_layouts.h"
 #include "shell/about_window_layout.h"
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
+#include "shell/window_operations.h"
 #include "tests/support/game_file_fixture.h"
 #include "tests/support/map_settings.h"
 #include "win32_shell/command_ids.h"
