@@ -1,5 +1,6 @@
 // Runs the real pricewright-cli on the worked example's game file, a case a line.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
@@ -40,6 +41,7 @@ TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
     directory.write(file, name);
   }
   const std::string folder = directory.file("").string();
+  ASSERT_EQ(mkfifo(directory.file("pipe.exe").c_str(), 0600), 0);
   tests::forEachCase(
       "cli/cli.txt", [&](const std::string& arguments, const std::string& answer, const std::string& line) {
         const Finished result = run(arguments, folder);
