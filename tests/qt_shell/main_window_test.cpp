@@ -13,11 +13,13 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -250,11 +252,31 @@ TEST_F(MainWindowTest, DetailsWindowFollowsEachPressAndEscClosesIt) {
             "Griswold: value 1,640 is above his limit of 1,500.");
   EXPECT_EQ(control<QLineEdit>(txtCostGris.name).toolTip(), "1644.44444444444");
   QTest::keyClick(details, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+  const QString copied = QGuiApplication::clipboard()->text();
+  EXPECT_TRUE(copied.startsWith(
       "DIABLO.EXE: Diablo 1.07, modified\n\nTerm           By the boxes      By the game\nBase price     100 "
       "              100\n"));
+  EXPECT_TRUE(copied.contains(details->findChild<QLabel*>(toQString(lblNote))->text() + "\n\n"));
   QTest::keyClick(details, Qt::Key_Escape);
   EXPECT_EQ(window.detailsWindow(), nullptr);
+}
+
+// A drop is taken where it is one local .exe, whatever the case of its ending, and opens it.
+TEST_F(MainWindowTest, TakesADropOfOneExecutableAndOpensIt) {
+  const QUrl game = QUrl::fromLocalFile(QString::fromStdString(directory.write(tests::exampleFile())));
+  QMimeData dragged;
+  for (const auto& [urls, taken] : {std::pair{QList{game}, true},
+                                    {QList{QUrl::fromLocalFile("/games/readme.txt")}, false},
+                                    {QList{game, game}, false}}) {
+    dragged.setUrls(urls);
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_EQ(enter.isAccepted(), taken) << urls.front().toString().toStdString() << " x" << urls.size();
+  }
+  dragged.setUrls({game});
+  QDropEvent drop({10, 10}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &drop);
+  EXPECT_TRUE(window.hasOpenExecutable());
 }
 
 int main(int argc, char** argv) {
