@@ -38,7 +38,7 @@ TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
     tests::GameFileFixture file = tests::exampleFile(*layout);
     file.setSpell(1, {10, 20, 1250});
     file.setName(Table::Suffixes, 7, "of the Fox", 16'001);
-    for (const ListIndex twin : {4, 5})
+    for (const ListIndex twin : std::initializer_list<ListIndex>{4, 5})
       file.setName(Table::BaseItems, twin, "B\xF4w \"Long\", Short", 30'000);
     file.setAffix(Table::Prefixes, 6, {1, 3, INT32_MAX, INT32_MAX, 1});
     directory.write(file, name);
