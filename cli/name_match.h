@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window_interface/window.h"
+#include "gamedata/tables.h"
 
 namespace pricewright {
 

@@ -25,6 +25,10 @@ constexpr std::array kListOptions = std::to_array<ListOption>({
     {Table::Spells, "spell", &PriceRequest::spell, &PriceRequest::charges},
 });
 
+// The price boxes as "boxes" names them, in the order of kShopOrder: by the
+// main window's control names, on which scripts rely.
+constexpr std::array<std::string_view, 3> kBoxKeys{"txtCostGris", "txtCostWirt", "txtCostAdria"};
+
 nlohmann::ordered_json optionalNumber(const std::optional<std::int64_t>& number) {
   return number ? nlohmann::ordered_json(*number) : nlohmann::ordered_json(nullptr);
 }
@@ -53,7 +57,7 @@ std::string priceJson(const PriceReport& report) {
   nlohmann::ordered_json json;
   json["game_file"] = gameFileJson(report.version);
   for (const ShopFacts& shop : kShops)
-    json["boxes"][std::string(shop.priceBox.name)] = report.outcome.boxTexts[indexOf(shop.shop)];
+    json["boxes"][std::string(kBoxKeys[indexOf(shop.shop)])] = report.outcome.boxTexts[indexOf(shop.shop)];
   json["notes"] = report.notes;
   json["error"] = nullptr;
   if (const auto& error = report.outcome.error)

@@ -27,14 +27,19 @@ std::string quoted(const std::string& path) { return "\"" + path + "\""; }
   if (fs::is_directory(status))
     throw RuntimeError(ErrorNumber::PathFileAccessError,
                        quoted(path) + " is a folder, not a game executable.");
+  if (!fs::is_regular_file(status))
+    throw RuntimeError(ErrorNumber::PathFileAccessError,
+                       quoted(path) + " is not a regular file, not a game executable.");
   throw RuntimeError(ErrorNumber::PermissionDenied, "The file " + quoted(path) + " may not be read.");
 }
 }  // namespace
 
 GameExecutable::GameExecutable(const std::string& path) : path_(path) {
   const std::filesystem::path fsPath = toPath(path);
+  // Only a regular file is opened: opening a named pipe for reading waits for
+  // a writer, and a device never ends.
   std::error_code error;
-  if (path.empty() || std::filesystem::is_directory(fsPath, error)) throwCannotOpen(path);
+  if (path.empty() || !std::filesystem::is_regular_file(fsPath, error)) throwCannotOpen(path);
   // Unbuffered, so that every read asks the file as it is now.
   file_ = openSharedForReading(fsPath);
   if (!file_) throwCannotOpen(path);

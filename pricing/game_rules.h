@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "gamedata/tables.h"
-#include "window_interface/controls.h"
 
 namespace pricewright {
 
@@ -49,14 +48,13 @@ struct ShopFacts {
   Shop shop;
   std::string_view name;     // "Griswold"
   std::string_view pronoun;  // "he"
-  TextBox priceBox;
   std::string_view note;     // shown when the price is beyond the shop's limit
   std::string_view notSold;  // what the box shows for a kind the shop does not sell
 };
 inline constexpr std::array<ShopFacts, 3> kShops{{
-    {Shop::Griswold, "Griswold", "he", {"txtCostGris"}, "Item Not Found at Griswold's Shop", "Unavailable"},
-    {Shop::Wirt, "Wirt", "he", {"txtCostWirt"}, "Item Not Found at Wirt's Shop", "Unavailable"},
-    {Shop::Adria, "Adria", "she", {"txtCostAdria"}, "Item Not Found at Adria's Shop", "---"},
+    {Shop::Griswold, "Griswold", "he", "Item Not Found at Griswold's Shop", "Unavailable"},
+    {Shop::Wirt, "Wirt", "he", "Item Not Found at Wirt's Shop", "Unavailable"},
+    {Shop::Adria, "Adria", "she", "Item Not Found at Adria's Shop", "---"},
 }};
 constexpr const ShopFacts& facts(Shop shop) { return kShops[indexOf(shop)]; }
 

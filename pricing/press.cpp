@@ -30,32 +30,4 @@ PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<st
   return outcome;
 }
 
-PickedItem pickedItem(const Window& window) {
-  PickedItem picked;
-  picked.normalItemOnly = window.chkBaseValue() == 1;
-  picked.separator = window.decimalSeparator();
-  for (const ListControl& control : kListControls) {
-    Pick& pick = picked.pick(control.table);
-    pick.index = window.selectedIndex(control.list);
-    if (control.valueBox) pick.typed = window.text(*control.valueBox);
-  }
-  return picked;
-}
-
-void pressGetCosts(const std::optional<OpenGame>& game, Window& window, PressOutcome& outcome) {
-  // An open game, not the dialog's file name: a failed open leaves the name behind.
-  if (!game) window.showMessage("File Not Loaded!!", "Error", MessageIcon::Warning);
-  std::array<std::string, 3> boxes;
-  for (const ShopFacts& shop : kShops) boxes[indexOf(shop.shop)] = window.text(shop.priceBox);
-  outcome = press(game ? &*game : nullptr, pickedItem(window), std::move(boxes));
-  for (const Shown& shown : outcome.shown) {
-    const ShopFacts& shop = facts(shown.shop);
-    if (shown.boxText)
-      window.setText(shop.priceBox, *shown.boxText);
-    else
-      window.showMessage(std::string(shop.note), "Note", MessageIcon::None);
-  }
-  if (outcome.error) throw RuntimeError(*outcome.error);
-}
-
 }  // namespace pricewright

@@ -9,7 +9,6 @@
 #include "gamedata/open_game.h"
 #include "pricing/game_figures.h"
 #include "pricing/get_costs.h"
-#include "window_interface/window.h"
 
 namespace pricewright {
 
@@ -38,12 +37,5 @@ struct PressOutcome {
 // texts before the press.
 PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<std::string, 3> boxes,
                    Players players = Players::Single);
-
-// The main window's "Get Costs": presses for what the window describes, shows
-// what the press shows, and raises its error after; `outcome` keeps it all.
-void pressGetCosts(const std::optional<OpenGame>& game, Window& window, PressOutcome& outcome);
-
-// The item as the window describes it.
-PickedItem pickedItem(const Window& window);
 
 }  // namespace pricewright

@@ -22,7 +22,6 @@
 #include <stdexcept>
 #include <type_traits>
 
-#include "pricing/game_rules.h"
 #include "qt_shell/application_icon.h"
 #include "qt_shell/widget_builder.h"
 #include "shell/main_window_layout.h"
@@ -230,8 +229,7 @@ void MainWindow::setText(TextBox box, const std::string& text) {
   edit.setText(QString::fromStdString(text));
   edit.setCursorPosition(0);
   // A long price is cut off in its box; the tooltip shows it whole.
-  if (std::ranges::any_of(kShops, [box](const ShopFacts& shop) { return shop.priceBox == box; }))
-    edit.setToolTip(edit.text());
+  if (std::ranges::find(kPriceBoxes, box) != kPriceBoxes.end()) edit.setToolTip(edit.text());
 }
 
 std::int16_t MainWindow::chkBaseValue() const { return control<QCheckBox>(chkBase).isChecked() ? 1 : 0; }

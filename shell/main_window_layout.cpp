@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "pricing/game_rules.h"
 #include "window_interface/controls.h"
 
 namespace pricewright {
@@ -10,8 +9,7 @@ namespace pricewright {
 namespace {
 using enum ControlKind;
 
-// The controls the operations use are named in the window interface and the
-// table of shops.
+// The controls the operations use are named in the window interface.
 // Labels are white on black and size themselves to their captions; lists, text
 // boxes and the button keep the toolkit's standard colours.
 // clang-format off
@@ -28,9 +26,9 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {"Label5",                Label,    "Effect Value",       6000, 1080, 1065, 195,  8,    kWhite, kBlack},
     {txtSufEff.name,          TextBox,  "",                   5880, 1320, 1335, 285,  9},
     {"Label6",                Label,    "Cost at Griswold's", 360,  1920, 1530, 195,  10,   kWhite, kBlack},
-    {facts(Shop::Griswold).priceBox.name, TextBox,  "",                   480,  2160, 1335, 285,  11},
+    {txtCostGris.name,        TextBox,  "",                   480,  2160, 1335, 285,  11},
     {"Label7",                Label,    "Cost at Wirt's",     6000, 1920, 1155, 195,  12,   kWhite, kBlack},
-    {facts(Shop::Wirt).priceBox.name, TextBox,  "",                   5880, 2160, 1335, 285,  13},
+    {txtCostWirt.name,        TextBox,  "",                   5880, 2160, 1335, 285,  13},
     {cmdGet,                  Button,   "Get Costs",          3240, 2040, 1215, 255,  14},
     {chkBase,                 CheckBox, "Normal Item Only",   3000, 1080, 1815, 255,  15,   kWhite, kBlack},
     {"Label8",                Label,    "Spell",              8400, 240,  435,  195,  16,   kWhite, kBlack},
@@ -38,7 +36,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {"Label9",                Label,    "Spell Charges",      8160, 1080, 1185, 195,  18,   kWhite, kBlack},
     {txtCharge.name,          TextBox,  "",                   8040, 1320, 1335, 285,  19},
     {"Label10",               Label,    "Cost at Adria's",    8040, 1920, 1245, 195,  20,   kWhite, kBlack},
-    {facts(Shop::Adria).priceBox.name, TextBox,  "",                   8040, 2160, 1335, 285,  21},
+    {txtCostAdria.name,       TextBox,  "",                   8040, 2160, 1335, 285,  21},
 });
 // clang-format on
 
@@ -59,13 +57,13 @@ constexpr std::array kAccessibleTexts = std::to_array<AccessibleText>({
     {cboSuffix.name,                     "Suffix",               ""},
     {txtPreEff.name,                     "Prefix Effect Value",  ""},
     {txtSufEff.name,                     "Suffix Effect Value",  ""},
-    {facts(Shop::Griswold).priceBox.name, "Cost at Griswold's",  "What Griswold asks for the item, or why he does not sell it"},
-    {facts(Shop::Wirt).priceBox.name,    "Cost at Wirt's",       "What Wirt asks for the item, or why he does not sell it"},
+    {txtCostGris.name,                   "Cost at Griswold's",   "What Griswold asks for the item, or why he does not sell it"},
+    {txtCostWirt.name,                   "Cost at Wirt's",       "What Wirt asks for the item, or why he does not sell it"},
     {cmdGet,                             "Get Costs",            ""},
     {chkBase,                            "Normal Item Only",     ""},
     {cboSpell.name,                      "Spell",                ""},
     {txtCharge.name,                     "Spell Charges",        ""},
-    {facts(Shop::Adria).priceBox.name,   "Cost at Adria's",      "What Adria asks for the item, or why she does not sell it"},
+    {txtCostAdria.name,                  "Cost at Adria's",      "What Adria asks for the item, or why she does not sell it"},
 });
 // clang-format on
 }  // namespace

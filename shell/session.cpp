@@ -1,9 +1,5 @@
 #include "shell/session.h"
 
-#include "gamedata/file_open.h"
-#include "pricing/plain_item_reset.h"
-#include "pricing/range_hints.h"
-
 namespace pricewright {
 
 template <typename Operation> void Session::run(Operation operation) {

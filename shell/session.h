@@ -9,6 +9,7 @@
 #include "pricing/press.h"
 #include "shell/details_text.h"
 #include "shell/remembered.h"
+#include "shell/window_operations.h"
 #include "window_interface/window.h"
 
 namespace pricewright {

@@ -5,7 +5,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "pricing/game_rules.h"
 #include "shell/main_window_layout.h"
 #include "win32_shell/accessible_names.h"
 #include "win32_shell/command_ids.h"
@@ -173,13 +172,13 @@ void MainWindow::addPriceTooltips() {
   HWND tips =
       CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, nullptr, nullptr);
-  for (const ShopFacts& shop : kShops) {
+  for (const TextBox& box : kPriceBoxes) {
     // The text is asked for when the tip shows (TTN_GETDISPINFOW), so it is always the box's own.
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control(shop.priceBox.name));
+    tool.uId = reinterpret_cast<UINT_PTR>(control(box.name));
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }

@@ -28,7 +28,13 @@ inline constexpr ListBox cboSpell{"cboSpell"};
 inline constexpr TextBox txtPreEff{"txtPreEff"};
 inline constexpr TextBox txtSufEff{"txtSufEff"};
 inline constexpr TextBox txtCharge{"txtCharge"};
-// The shops' price boxes are named in the table of shops (pricing/game_rules.h).
+
+// The shops' price boxes, in the order of kShopOrder.
+inline constexpr TextBox txtCostGris{"txtCostGris"};
+inline constexpr TextBox txtCostWirt{"txtCostWirt"};
+inline constexpr TextBox txtCostAdria{"txtCostAdria"};
+inline constexpr std::array kPriceBoxes{txtCostGris, txtCostWirt, txtCostAdria};
+constexpr TextBox priceBox(Shop shop) { return kPriceBoxes[indexOf(shop)]; }
 
 // "Normal Item Only" and "Get Costs": the operations see the one's value and
 // the shells forward both one's clicks.

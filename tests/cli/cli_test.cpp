@@ -1,5 +1,6 @@
 // Runs the real pricewright-cli on the worked example's game file, a case a line.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
@@ -37,9 +38,13 @@ TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
     tests::GameFileFixture file = tests::exampleFile(*layout);
     file.setSpell(1, {10, 20, 1250});
     file.setName(Table::Suffixes, 7, "of the Fox", 16'001);
+    for (const ListIndex twin : std::initializer_list<ListIndex>{4, 5})
+      file.setName(Table::BaseItems, twin, "B\xF4w \"Long\", Short", 30'000);
+    file.setAffix(Table::Prefixes, 6, {1, 3, INT32_MAX, INT32_MAX, 1});
     directory.write(file, name);
   }
   const std::string folder = directory.file("").string();
+  ASSERT_EQ(mkfifo(directory.file("pipe.exe").c_str(), 0600), 0);
   tests::forEachCase(
       "cli/cli.txt", [&](const std::string& arguments, const std::string& answer, const std::string& line) {
         const Finished result = run(arguments, folder);

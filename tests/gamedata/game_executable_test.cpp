@@ -2,6 +2,7 @@
 #include "gamedata/region_snapshot.h"
 
 #include <gmock/gmock.h>
+#include <sys/stat.h>
 
 #include "tests/support/game_file_fixture.h"
 #include "tests/support/outcome.h"
@@ -52,6 +53,14 @@ TEST(GameExecutable, FilesThatCannotBeOpenedOrShrankSinceSayWhatHappened) {
   EXPECT_EQ(openError(""), "Bad file name or number (52): No file name was given.");
   EXPECT_EQ(openError(path + "x"), "File not found (53): The file \"" + path + "x\" does not exist.");
   EXPECT_THAT(openError(directory.file("").string()), HasSubstr("Path/File access error (75)"));
+#ifndef _WIN32
+  // Opened for reading, a named pipe would wait for a writer and a device would never end.
+  const std::string pipe = directory.file("pipe.exe").string();
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& special : {pipe, std::string("/dev/zero")})
+    EXPECT_EQ(openError(special), "Path/File access error (75): \"" + special +
+                                      "\" is not a regular file, not a game executable.");
+#endif
 
   const GameExecutable executable(path);
   std::filesystem::resize_file(path, 100);

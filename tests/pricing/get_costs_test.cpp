@@ -24,9 +24,8 @@ std::string answers(const std::string& item, const GameLayout& layout, bool ever
   if (!everything) return text;
   for (const std::vector<std::string>& entries : GameLoad(path).listEntries())
     text += " | " + std::to_string(entries.size()) + " entries, #3 " + entries.at(3);
-  for (const ListControl& control : kListControls)
-    if (control.valueBox && picked.picked(control.table))
-      text += " | range " + rangeText(game.records().range(control.table, 3));
+  for (const Table table : {Table::Prefixes, Table::Suffixes, Table::Spells})
+    if (picked.picked(table)) text += " | range " + rangeText(game.records().range(table, 3));
   if (outcome.breakdown) text += " | " + tests::figuresText(outcome.breakdown->game);
   return text;
 }

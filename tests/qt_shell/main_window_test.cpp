@@ -13,21 +13,22 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "gamedata/file_open.h"
-#include "pricing/game_rules.h"
 #include "qt_shell/widget_builder.h"
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
+#include "shell/window_operations.h"
 #include "tests/support/game_file_fixture.h"
 #include "tests/support/map_settings.h"
 
@@ -154,13 +155,13 @@ TEST_F(MainWindowTest, PicksClicksAndKeysRunTheirOperationsAndProgramSelectionsR
   }
   QTest::qWait(200);  // a press by key clicks a moment later
   EXPECT_EQ(pressed.count(), 2);
-  EXPECT_EQ(text(facts(Shop::Griswold).priceBox), "1644.44444444444");
+  EXPECT_EQ(text(txtCostGris), "1644.44444444444");
   EXPECT_EQ(dialogs.shown.back(), "Note: Item Not Found at Griswold's Shop");
 
   QTest::mouseClick(&control<QCheckBox>(chkBase), Qt::LeftButton);
   EXPECT_EQ(control<QComboBox>(cboPrefix.name).currentIndex(), -1);
   EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), 2);
-  EXPECT_EQ(text(facts(Shop::Griswold).priceBox), "");
+  EXPECT_EQ(text(txtCostGris), "");
   QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);  // a cancel reloads the file
   EXPECT_EQ(dialogs.shown.back(), "open " + directory.file("DIABLO.EXE").string());
   EXPECT_EQ(control<QComboBox>(cboBase.name).currentIndex(), -1);
@@ -249,13 +250,33 @@ TEST_F(MainWindowTest, DetailsWindowFollowsEachPressAndEscClosesIt) {
   QTest::mouseClick(&control<QPushButton>(cmdGet), Qt::LeftButton);
   EXPECT_EQ(details->findChild<QLabel*>(toQString(lblShops))->text().split('\n').front(),
             "Griswold: value 1,640 is above his limit of 1,500.");
-  EXPECT_EQ(control<QLineEdit>(facts(Shop::Griswold).priceBox.name).toolTip(), "1644.44444444444");
+  EXPECT_EQ(control<QLineEdit>(txtCostGris.name).toolTip(), "1644.44444444444");
   QTest::keyClick(details, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+  const QString copied = QGuiApplication::clipboard()->text();
+  EXPECT_TRUE(copied.startsWith(
       "DIABLO.EXE: Diablo 1.07, modified\n\nTerm           By the boxes      By the game\nBase price     100 "
       "              100\n"));
+  EXPECT_TRUE(copied.contains(details->findChild<QLabel*>(toQString(lblNote))->text() + "\n\n"));
   QTest::keyClick(details, Qt::Key_Escape);
   EXPECT_EQ(window.detailsWindow(), nullptr);
+}
+
+// A drop is taken where it is one local .exe, whatever the case of its ending, and opens it.
+TEST_F(MainWindowTest, TakesADropOfOneExecutableAndOpensIt) {
+  const QUrl game = QUrl::fromLocalFile(QString::fromStdString(directory.write(tests::exampleFile())));
+  QMimeData dragged;
+  for (const auto& [urls, taken] : {std::pair{QList{game}, true},
+                                    {QList{QUrl::fromLocalFile("/games/readme.txt")}, false},
+                                    {QList{game, game}, false}}) {
+    dragged.setUrls(urls);
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_EQ(enter.isAccepted(), taken) << urls.front().toString().toStdString() << " x" << urls.size();
+  }
+  dragged.setUrls({game});
+  QDropEvent drop({10, 10}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &drop);
+  EXPECT_TRUE(window.hasOpenExecutable());
 }
 
 int main(int argc, char** argv) {

@@ -16,6 +16,8 @@ TEST(Session, RunsEachEventsOperationAndShowsItsErrorInAnErrorBox) {
   tests::RecordingWindow window;
   Session session(window);
   EXPECT_EQ(window.after([&] { session.getCostsPressed(); }), "Error!: File Not Loaded!!");
+  session.open();  // cancelled before any file was picked: nothing opens, and nothing joins the recent files
+  EXPECT_TRUE(session.recentFiles().paths().empty());
   window.dialogAnswers.emplace_back(directory.write(tests::exampleFile()));
   session.open();
   window.select(cboPrefix, 5);
@@ -28,5 +30,12 @@ TEST(Session, RunsEachEventsOperationAndShowsItsErrorInAnErrorBox) {
   EXPECT_THAT(window.after([&] { session.picked(cboPrefix); }), StartsWith("Error!: Run-time error '53': "));
   window.dialogAnswers.emplace_back(directory.file("").string());
   EXPECT_THAT(window.after([&] { session.open(); }), HasSubstr("cboSpell | Error!: Run-time error '75': "));
+  EXPECT_FALSE(session.lastPress().pressed);  // the press belonged to the file before
   EXPECT_EQ(window.after([&] { session.getCostsPressed(); }), "Error!: File Not Loaded!!");
+  // A file named at start opens as File > Open would, and joins the recent files.
+  const std::string named = directory.write(tests::exampleFile(), "named.exe");
+  session.openAtStart(named);
+  EXPECT_EQ(gameFileLine(session.game()) + " | " + session.recentFiles().paths().front(),
+            "named.exe: Diablo 1.07, modified | " + named);
+  EXPECT_FALSE(session.lastPress().pressed);
 }

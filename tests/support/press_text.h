@@ -4,6 +4,7 @@
 
 #include "pricing/press.h"
 #include "tests/support/outcome.h"
+#include "window_interface/controls.h"
 
 namespace pricewright::tests {
 
@@ -13,7 +14,7 @@ inline std::string shownText(const PressOutcome& outcome) {
   std::string text;
   const auto add = [&](const std::string& line) { text += (text.empty() ? "" : " | ") + line; };
   for (const Shown& shown : outcome.shown)
-    add(shown.boxText ? std::string(facts(shown.shop).priceBox.name) + "=" + *shown.boxText
+    add(shown.boxText ? std::string(priceBox(shown.shop).name) + "=" + *shown.boxText
                       : "Note: " + std::string(facts(shown.shop).note));
   if (outcome.error) add(errorText(*outcome.error));
   return text;

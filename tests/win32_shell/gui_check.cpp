@@ -18,12 +18,11 @@
 #include <string>
 #include <thread>
 
-#include "gamedata/file_open.h"
 #include "gamedata/game_layouts.h"
-#include "pricing/game_rules.h"
 #include "shell/about_window_layout.h"
 #include "shell/details_window_layout.h"
 #include "shell/main_window_layout.h"
+#include "shell/window_operations.h"
 #include "tests/support/game_file_fixture.h"
 #include "tests/support/map_settings.h"
 #include "win32_shell/command_ids.h"
@@ -261,7 +260,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::string note = answerMessageBox("Note");
   check(note.find("Item Not Found at Griswold's Shop") != std::string::npos, "note " + note);
   std::string prices;
-  for (const ShopFacts& shop : kShops) prices += text(control(main, shop.priceBox.name)) + " ";
+  for (const TextBox& box : kPriceBoxes) prices += text(control(main, box.name)) + " ";
   check(prices == "1644.44444444444 2466.66666666667 --- ", "prices " + prices);
   HWND tips = nullptr;
   while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) &&
