@@ -13,6 +13,18 @@ nlohmann::ordered_json gameFileJson(const GameVersion& version) {
           {"limits_read", version.layout.limitsInFile()}};
 }
 
+nlohmann::ordered_json withGameFile(const GameVersion& version, const nlohmann::ordered_json& answer) {
+  nlohmann::ordered_json json{{"game_file", gameFileJson(version)}};
+  for (const auto& [key, value] : answer.items()) json[key] = value;
+  return json;
+}
+
+nlohmann::ordered_json errorJson(const RuntimeError& error, std::string_view whatKey) {
+  return {{"number", static_cast<int>(error.number())},
+          {"description", error.description()},
+          {std::string(whatKey), error.whatFailed()}};
+}
+
 std::string shopKey(Shop shop) { return lowercased(facts(shop).name); }
 
 std::string gameFileText(const GameVersion& version) { return "Game file: " + version.described() + "\n"; }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "gamedata/error.h"
 #include "gamedata/game_version.h"
 #include "gamedata/tables.h"
 
@@ -13,6 +14,12 @@ namespace pricewright {
 // release the MD5 names, whether the file is modified, and whether the
 // shops' limits came from it.
 nlohmann::ordered_json gameFileJson(const GameVersion& version);
+
+// A command's answer with the file's "game_file" first, as a single command writes it.
+nlohmann::ordered_json withGameFile(const GameVersion& version, const nlohmann::ordered_json& answer);
+
+// An error as JSON: its number, the number's description and what failed, under `whatKey`.
+nlohmann::ordered_json errorJson(const RuntimeError& error, std::string_view whatKey = "what");
 
 // A shop as JSON names it: "griswold".
 std::string shopKey(Shop shop);

@@ -84,7 +84,7 @@ GameTables readGameTables(const GameLoad& load) {
   return contents;
 }
 
-std::string tablesJson(const GameTables& tables) {
+nlohmann::ordered_json tablesJson(const GameTables& tables) {
   nlohmann::ordered_json json;
   json["game_file"] = gameFileJson(tables.version);
   for (const TableContents& table : tables.tables) {
@@ -97,7 +97,7 @@ std::string tablesJson(const GameTables& tables) {
     }
   }
   for (const auto& [shop, limit] : tables.limits) json["limits"][std::string(shop)] = limit;
-  return json.dump(2) + "\n";
+  return json;
 }
 
 std::string tablesCsv(const GameTables& tables) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -42,7 +44,7 @@ struct GameTables {
 GameTables readGameTables(const GameLoad& load);
 
 // The tables as JSON, as CSV sections with a header row each, or as aligned text.
-std::string tablesJson(const GameTables& tables);
+nlohmann::ordered_json tablesJson(const GameTables& tables);
 std::string tablesCsv(const GameTables& tables);
 std::string tablesText(const GameTables& tables);
 

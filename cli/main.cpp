@@ -5,52 +5,55 @@
 
 #include <iostream>
 
+#include "cli/batch_command.h"
+#include "cli/game_file_report.h"
 #include "cli/game_tables.h"
+#include "cli/item_commands.h"
+#include "cli/item_request.h"
 #include "cli/name_match.h"
-#include "cli/price_command.h"
-#include "cli/stock_command.h"
+#include "cli/opened_file.h"
 #include "gamedata/error.h"
-#include "gamedata/open_game.h"
 #include "pricewright_version.h"
 
 namespace {
+using namespace pricewright;
+
 constexpr int kBadUse = 1;
 constexpr int kUnreadableFile = 2;
 
 enum class TablesFormat { Text, Json, Csv };
 
 int tables(const std::string& file, TablesFormat format) {
-  const pricewright::GameLoad load(file);
-  const pricewright::GameTables contents = pricewright::readGameTables(load);
+  const GameLoad load(file);
+  const GameTables contents = readGameTables(load);
   switch (format) {
-  case TablesFormat::Text: std::cout << pricewright::tablesText(contents); break;
-  case TablesFormat::Json: std::cout << pricewright::tablesJson(contents); break;
-  case TablesFormat::Csv: std::cout << pricewright::tablesCsv(contents); break;
+  case TablesFormat::Text: std::cout << tablesText(contents); break;
+  case TablesFormat::Json: std::cout << tablesJson(contents).dump(2) << "\n"; break;
+  case TablesFormat::Csv: std::cout << tablesCsv(contents); break;
   }
   return 0;
 }
 
-int price(const std::string& file, const pricewright::PriceRequest& request, bool json) {
-  pricewright::GameLoad load(file);
-  const pricewright::PickedItem picked = pricewright::pickedItem(request, load.listEntries());
-  const pricewright::OpenGame game = std::move(load).open();
-  const pricewright::PriceReport report = pricewright::priceItem(game, picked);
-  std::cout << (json ? pricewright::priceJson(report) : pricewright::priceText(report));
-  if (report.outcome.error) {
-    std::cerr << report.outcome.error->what() << "\n";
-    return kBadUse;
-  }
-  return 0;
-}
+// What one item command was asked on the command line.
+struct ItemCommandLine {
+  const ItemCommandSpec* spec;
+  CLI::App* app;
+  ItemRequest request;
+  bool multiplayer = false;
+  bool json = false;
+};
 
-int stock(const std::string& file, const pricewright::PriceRequest& request, bool json) {
-  pricewright::GameLoad load(file);
-  const pricewright::PickedItem picked = pricewright::pickedItem(request, load.listEntries());
-  const pricewright::OpenGame game = std::move(load).open();
-  const pricewright::StockReport report = pricewright::stockReport(game, picked);
-  std::cout << (json ? pricewright::stockJson(report) : pricewright::stockText(report));
-  if (report.error) {
-    std::cerr << report.error->what() << "\n";
+int item(const std::string& file, const ItemCommandLine& asked) {
+  const OpenedFile opened = openedFile(file);
+  const PickedItem picked = pickedItem(asked.request, opened.entries);
+  const Players players = asked.multiplayer ? Players::Multi : Players::Single;
+  const ItemAnswer answer = answerItem(asked.spec->command, opened.game, picked, players, !asked.json);
+  if (asked.json)
+    std::cout << withGameFile(opened.game.version, answer.json).dump(2) << "\n";
+  else
+    std::cout << answer.text;
+  if (answer.error) {
+    std::cerr << answer.error->what() << "\n";
     return kBadUse;
   }
   return 0;
@@ -88,33 +91,33 @@ int run(int argc, char** argv) {
   CLI::Option* jsonFlag = tablesCommand.add_flag("--json", tablesJson, "Write JSON");
   tablesCommand.add_flag("--csv", tablesCsv, "Write CSV, a section per table")->excludes(jsonFlag);
 
-  pricewright::PriceRequest request;
-  bool priceJson = false;
-  CLI::App& priceCommand = *app.add_subcommand(
-      "price", "Press Get Costs for an item, as the window would, and add the game's figures.");
-  priceCommand.add_option("FILE", file, "The game executable")->required();
-  priceCommand.add_option("--base", request.base, "Base item: its name (any case) or #N");
-  priceCommand.add_option("--prefix", request.prefix, "Prefix: its name (any case) or #N");
-  priceCommand.add_option("--prefix-value", request.prefixValue,
-                          "The prefix's effect value, '.' for decimals");
-  priceCommand.add_option("--suffix", request.suffix, "Suffix: its name (any case) or #N");
-  priceCommand.add_option("--suffix-value", request.suffixValue,
-                          "The suffix's effect value, '.' for decimals");
-  priceCommand.add_option("--spell", request.spell, "Spell: its name (any case) or #N");
-  priceCommand.add_option("--charges", request.charges, "The spell's charges");
-  priceCommand.add_flag("--normal-only", request.normalItemOnly, "Check \"Normal Item Only\"");
-  priceCommand.add_flag("--json", priceJson, "Write JSON");
+  std::vector<ItemCommandLine> itemCommands;
+  itemCommands.reserve(kItemCommands.size());
+  for (const ItemCommandSpec& spec : kItemCommands) {
+    ItemCommandLine& asked = itemCommands.emplace_back(ItemCommandLine{&spec, nullptr, {}});
+    asked.app = app.add_subcommand(std::string(spec.name), std::string(spec.help));
+    asked.app->add_option("FILE", file, "The game executable")->required();
+    for (const ListOption& option : kListOptions) {
+      CLI::Option* name = asked.app->add_option(optionFlag(option.key), asked.request.*option.name,
+                                                std::string(option.nameHelp));
+      if (option.table == Table::BaseItems && spec.baseRequired) name->required();
+      if (option.typed && spec.typedValues)
+        asked.app->add_option(optionFlag(option.typedKey), asked.request.*option.typed,
+                              std::string(option.typedHelp));
+    }
+    if (spec.typedValues)
+      asked.app->add_flag(optionFlag(kNormalOnlyKey), asked.request.normalItemOnly,
+                          "Check \"Normal Item Only\"");
+    asked.app->add_flag("--multiplayer", asked.multiplayer, "Follow the shops' multiplayer rules");
+    asked.app->add_flag("--json", asked.json, "Write JSON");
+  }
 
-  pricewright::PriceRequest stockRequest;
-  bool stockJson = false;
-  CLI::App& stockCommand = *app.add_subcommand(
-      "stock", "Which shops stock an item, over every roll of its affixes and charges the game can make.");
-  stockCommand.add_option("FILE", file, "The game executable")->required();
-  stockCommand.add_option("--base", stockRequest.base, "Base item: its name (any case) or #N")->required();
-  stockCommand.add_option("--prefix", stockRequest.prefix, "Prefix: its name (any case) or #N");
-  stockCommand.add_option("--suffix", stockRequest.suffix, "Suffix: its name (any case) or #N");
-  stockCommand.add_option("--spell", stockRequest.spell, "Spell: its name (any case) or #N");
-  stockCommand.add_flag("--json", stockJson, "Write JSON");
+  bool batchMultiplayer = false;
+  CLI::App& batchCommand = *app.add_subcommand(
+      "batch",
+      "Open the file once, then answer a JSON request a line from standard input, a JSON line each.");
+  batchCommand.add_option("FILE", file, "The game executable")->required();
+  batchCommand.add_flag("--multiplayer", batchMultiplayer, "Follow the shops' multiplayer rules");
 
   try {
     std::vector<std::string> reversed = arguments(argc, argv);
@@ -127,13 +130,19 @@ int run(int argc, char** argv) {
       return tables(file, tablesJson  ? TablesFormat::Json
                           : tablesCsv ? TablesFormat::Csv
                                       : TablesFormat::Text);
-    if (stockCommand.parsed()) return stock(file, stockRequest, stockJson);
-    return price(file, request, priceJson);
-  } catch (const pricewright::UsageError& error) {
+    if (batchCommand.parsed()) {
+      std::ios::sync_with_stdio(false);
+      runBatch(openedFile(file), batchMultiplayer ? Players::Multi : Players::Single, std::cin, std::cout);
+      return 0;
+    }
+    for (const ItemCommandLine& asked : itemCommands)
+      if (asked.app->parsed()) return item(file, asked);
+    return kBadUse;
+  } catch (const UsageError& error) {
     std::cerr << error.what() << "\n";
     return kBadUse;
-  } catch (const pricewright::RuntimeError& error) {
-    // price() and stock() report the item's own errors; what is left is opening or reading the file.
+  } catch (const RuntimeError& error) {
+    // The item commands report the item's own errors; what is left is opening or reading the file.
     std::cerr << error.what() << "\n";
     return kUnreadableFile;
   }

@@ -4,27 +4,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/game_file_report.h"
-#include "cli/name_match.h"
 #include "pricing/aligned_text.h"
 
 namespace pricewright {
 
 namespace {
-// Each list's name option and, for the affixes and the spell, the text typed beside it; names are
-// matched in this order, so the first unknown one is the one reported.
-struct ListOption {
-  Table table;
-  std::string_view what;  // as errors name the list
-  std::optional<std::string> PriceRequest::*name;
-  std::optional<std::string> PriceRequest::*typed;
-};
-constexpr std::array kListOptions = std::to_array<ListOption>({
-    {Table::BaseItems, "base item", &PriceRequest::base, nullptr},
-    {Table::Prefixes, "prefix", &PriceRequest::prefix, &PriceRequest::prefixValue},
-    {Table::Suffixes, "suffix", &PriceRequest::suffix, &PriceRequest::suffixValue},
-    {Table::Spells, "spell", &PriceRequest::spell, &PriceRequest::charges},
-});
-
 // The price boxes as "boxes" names them, in the order of kShopOrder: by the
 // main window's control names, on which scripts rely.
 constexpr std::array<std::string_view, 3> kBoxKeys{"txtCostGris", "txtCostWirt", "txtCostAdria"};
@@ -34,36 +18,20 @@ nlohmann::ordered_json optionalNumber(const std::optional<std::int64_t>& number)
 }
 }  // namespace
 
-PickedItem pickedItem(const PriceRequest& request, const ListEntries& entries) {
-  PickedItem picked;
-  picked.normalItemOnly = request.normalItemOnly;
-  for (const ListOption& option : kListOptions) {
-    Pick& pick = picked.pick(option.table);
-    if (option.typed && request.*option.typed) pick.typed = *(request.*option.typed);
-    if (const auto& name = request.*option.name)
-      pick.index = matchEntry(entries[indexOf(option.table)], *name, option.what);
-  }
-  return picked;
-}
-
-PriceReport priceItem(const OpenGame& game, const PickedItem& picked) {
-  PriceReport report{game.version, {}, press(&game, picked, {})};
+PriceReport priceItem(const OpenGame& game, const PickedItem& picked, Players players) {
+  PriceReport report{game.version, {}, press(&game, picked, {}, players)};
   for (const Shown& shown : report.outcome.shown)
     if (!shown.boxText) report.notes.emplace_back(facts(shown.shop).note);
   return report;
 }
 
-std::string priceJson(const PriceReport& report) {
+nlohmann::ordered_json priceJson(const PriceReport& report) {
   nlohmann::ordered_json json;
-  json["game_file"] = gameFileJson(report.version);
   for (const ShopFacts& shop : kShops)
     json["boxes"][std::string(kBoxKeys[indexOf(shop.shop)])] = report.outcome.boxTexts[indexOf(shop.shop)];
   json["notes"] = report.notes;
   json["error"] = nullptr;
-  if (const auto& error = report.outcome.error)
-    json["error"] = {{"number", static_cast<int>(error->number())},
-                     {"description", error->description()},
-                     {"what", error->whatFailed()}};
+  if (const auto& error = report.outcome.error) json["error"] = errorJson(*error);
   json["game"] = nullptr;
   json["game_unavailable"] = nullptr;
   if (const auto& breakdown = report.outcome.breakdown) {
@@ -78,7 +46,7 @@ std::string priceJson(const PriceReport& report) {
       json["game_unavailable"] = breakdown->game.unavailable;
     }
   }
-  return json.dump(2) + "\n";
+  return json;
 }
 
 std::string priceText(const PriceReport& report) {

@@ -8,10 +8,10 @@
 
 namespace pricewright {
 
-StockReport stockReport(const OpenGame& game, const PickedItem& picked) {
+StockReport stockReport(const OpenGame& game, const PickedItem& picked, Players players) {
   StockReport report{game.version, std::nullopt, std::nullopt};
   try {
-    report.stock = stockOfPicked(game.records(), picked, Players::Single);
+    report.stock = stockOfPicked(game.records(), picked, players);
   } catch (const RuntimeError& error) {
     if (error.number() != ErrorNumber::InvalidProcedureCall && error.number() != ErrorNumber::Overflow) throw;
     report.error = error;
@@ -19,9 +19,8 @@ StockReport stockReport(const OpenGame& game, const PickedItem& picked) {
   return report;
 }
 
-std::string stockJson(const StockReport& report) {
+nlohmann::ordered_json stockJson(const StockReport& report) {
   nlohmann::ordered_json json;
-  json["game_file"] = gameFileJson(report.version);
   for (const char* key : {"rolls", "lowest_value", "highest_value", "shops", "error"}) json[key] = nullptr;
   if (const auto& stock = report.stock) {
     json["rolls"] = nlohmann::ordered_json(stock->rolls);
@@ -39,11 +38,9 @@ std::string stockJson(const StockReport& report) {
     }
     json["rolls_beyond_32_bits"] = nlohmann::ordered_json(stock->unpriced);
   }
-  if (const auto& error = report.error)
-    json["error"] = {{"number", static_cast<int>(error->number())},
-                     {"description", error->description()},
-                     {"text", error->whatFailed()}};
-  return json.dump(2) + "\n";
+  // The same as price's error, but for the key of what failed, which scripts already read as "text".
+  if (const auto& error = report.error) json["error"] = errorJson(*error, "text");
+  return json;
 }
 
 std::string stockText(const StockReport& report) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <optional>
 #include <string>
 
@@ -18,9 +20,10 @@ struct StockReport {
 
 // The stock of the item picked; an item the game never makes or can price no
 // roll of ends in the report's error. A failed read raises its RuntimeError.
-StockReport stockReport(const OpenGame& game, const PickedItem& picked);
+StockReport stockReport(const OpenGame& game, const PickedItem& picked, Players players);
 
-std::string stockJson(const StockReport& report);
+// The answer as JSON, without the file's "game_file", which the caller puts first.
+nlohmann::ordered_json stockJson(const StockReport& report);
 std::string stockText(const StockReport& report);
 
 }  // namespace pricewright
