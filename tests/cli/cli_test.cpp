@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "tests/support/case_table.h"
 #include "tests/support/game_file_fixture.h"
@@ -30,10 +31,9 @@ Finished run(const std::string& arguments, const std::string& directory) {
   std::ifstream error(errors);
   return {WEXITSTATUS(status), output, std::string(std::istreambuf_iterator<char>(error), {})};
 }
-}  // namespace
 
-TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
-  tests::TemporaryDirectory directory;
+// The worked example's files, written into `directory` (see the case table).
+void writeGameFiles(const tests::TemporaryDirectory& directory) {
   for (const auto& [layout, name] : {std::pair{&kDiablo107, "game.exe"}, {&kDiablo109, "v109.exe"}}) {
     tests::GameFileFixture file = tests::exampleFile(*layout);
     file.setSpell(1, {10, 20, 1250});
@@ -43,6 +43,12 @@ TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
     file.setAffix(Table::Prefixes, 6, {1, 3, INT32_MAX, INT32_MAX, 1});
     directory.write(file, name);
   }
+}
+}  // namespace
+
+TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
+  tests::TemporaryDirectory directory;
+  writeGameFiles(directory);
   const std::string folder = directory.file("").string();
   ASSERT_EQ(mkfifo(directory.file("pipe.exe").c_str(), 0600), 0);
   tests::forEachCase(
@@ -56,4 +62,49 @@ TEST(Cli, AnswersEachCommandLineWithItsOutputAndExitStatus) {
           EXPECT_NE((result.output + result.errors).find(expected), std::string::npos) << line << "\n"
                                                                                        << result.output;
       });
+}
+
+// One batch answers every request line of its case table, in order, each
+// as the single command answers the same request, or with the error's number.
+TEST(Cli, BatchAnswersEachLineAsTheSingleCommandWould) {
+  tests::TemporaryDirectory directory;
+  writeGameFiles(directory);
+  const std::string folder = directory.file("").string();
+  std::ofstream requests(directory.file("requests.txt"), std::ios::binary);
+  std::vector<std::pair<std::string, std::string>>
+      asked;  // each request line with a line of its own, and its check
+  tests::forEachCase("cli/batch.txt",
+                     [&](const std::string& request, const std::string& check, const std::string&) {
+                       const std::string line = request == "LONG"    ? std::string(70'000, ' ') + "{}"
+                                                : request == "EMPTY" ? ""
+                                                                     : request;
+                       requests << line << "\n";
+                       if (request != "EMPTY") asked.emplace_back(line, check);
+                     });
+  requests.close();
+  const Finished batch = run("batch game.exe <requests.txt", folder);
+  EXPECT_EQ(batch.status, 0) << batch.errors;
+  std::istringstream answers(batch.output);
+  std::string answer;
+  std::getline(answers, answer);
+  const auto single = [&](const std::string& arguments) {
+    return nlohmann::ordered_json::parse(run(arguments + " --json", folder).output, nullptr, false);
+  };
+  EXPECT_EQ(nlohmann::json::parse(answer)["game_file"], single("stock game.exe --base '#2'")["game_file"]);
+  for (const auto& [request, check] : asked) {
+    ASSERT_TRUE(std::getline(answers, answer)) << request;
+    const nlohmann::ordered_json got = nlohmann::ordered_json::parse(answer, nullptr, false);
+    const nlohmann::ordered_json sent = nlohmann::ordered_json::parse(request, nullptr, false);
+    const bool hasId = sent.is_object() && sent.contains("id");
+    EXPECT_EQ(got["id"], hasId ? sent["id"] : nlohmann::ordered_json()) << request;
+    if (check.starts_with("error ")) {
+      EXPECT_EQ(got["error"]["number"], std::stoi(check.substr(6))) << request << "\n" << answer;
+      continue;
+    }
+    nlohmann::ordered_json expected = single(check);
+    expected.erase("game_file");
+    EXPECT_EQ(got["command"], sent["command"]) << request;
+    EXPECT_EQ(got["result"].dump(), expected.dump()) << request;
+  }
+  EXPECT_FALSE(std::getline(answers, answer)) << answer;
 }
