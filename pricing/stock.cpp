@@ -16,7 +16,7 @@ RollDimension affixDimension(const StockItem::Affix& affix, std::string_view fal
 
 class StockCount {
 public:
-  StockCount(const StockItem& item, const GameShops& shops, Players players) : item_(item) {
+  StockCount(const StockItem& item, const GameShops& shops, Players players) {
     if (item.prefix) stock_.outer = affixDimension(*item.prefix, "the prefix");
     if (item.suffix) (item.prefix ? stock_.inner : stock_.outer) = affixDimension(*item.suffix, "the suffix");
     if (item.spell && !item.book())
@@ -101,7 +101,6 @@ private:
     return result;
   }
 
-  const StockItem& item_;
   ValueInputs inputs_;
   Stock stock_;
   std::optional<std::int64_t> lowest_;
