@@ -26,7 +26,7 @@ PressOutcome press(const OpenGame* game, const PickedItem& picked, std::array<st
                                        gameFigures(costs.item, costs.shops, players, picked.separator),
                                        picked.separator,
                                        game->version.layout.limitsInFile(),
-                                       players};
+                                       costs.shops};
   return outcome;
 }
 

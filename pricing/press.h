@@ -19,7 +19,7 @@ struct PriceBreakdown {
   GameOutcome game;
   std::string separator;
   bool limitsFromFile = true;  // false where the layout gives the game's own
-  Players players = Players::Single;
+  GameShops shops;             // the limits as read, for the figures of another game of players
 };
 
 // What a press of "Get Costs" did.

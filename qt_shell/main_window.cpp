@@ -93,7 +93,9 @@ void MainWindow::sessionChanged() {
 }
 
 void MainWindow::refreshDetails() {
-  if (detailsWindow()) details_->showTexts(session_.details());
+  if (!detailsWindow()) return;
+  details_->showSettings(session_.shopSettings());
+  details_->showTexts(session_.details());
 }
 
 void MainWindow::refreshRecentFiles() {
@@ -122,10 +124,12 @@ DetailsWindow* MainWindow::detailsWindow() const {
 
 void MainWindow::showDetails() {
   if (!detailsWindow()) {
-    details_ = std::make_unique<DetailsWindow>();
+    details_ = std::make_unique<DetailsWindow>(
+        [this](std::string_view control, int shown) { session_.shopChoicePicked(control, shown); });
     details_->setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, details_->size(), geometry()));
   }
+  details_->showSettings(session_.shopSettings());
   details_->showTexts(session_.details());
   details_->show();
   details_->raise();

@@ -67,6 +67,7 @@ QWidget* makeControl(const ControlSpec& row, QWidget& parent) {
   case ControlKind::Label:
   case ControlKind::WrappingLabel: return makeLabel(row, parent);
   case ControlKind::List: return makeList(parent);
+  case ControlKind::PickList: return new QComboBox(&parent);
   case ControlKind::TextBox: return new QLineEdit(&parent);
   case ControlKind::Button: return new QPushButton(toQString(row.caption), &parent);
   case ControlKind::CheckBox: return new QCheckBox(toQString(row.caption), &parent);

@@ -8,8 +8,8 @@
 #include "pricing/aligned_text.h"
 #include "pricing/game_rules.h"
 #include "pricing/number_text.h"
-#include "pricing/stock.h"
 #include "shell/details_window_layout.h"
+#include "shell/where_to_buy.h"
 
 namespace pricewright {
 
@@ -70,7 +70,7 @@ void shopRow(Columns& table, Shop shop, const std::string& boxText, const GameFi
 }
 
 // "Wirt: value 70,000 is within his limit of 90,000; he asks 105,000."
-std::string shopLine(Shop shop, const PriceBreakdown& breakdown, const GameFigures& game) {
+std::string shopLine(Shop shop, const PriceBreakdown& breakdown, const GameFigures& game, Players players) {
   const ShopFacts& s = facts(shop);
   const ShopFigures& figures = game.shops[indexOf(shop)];
   const bool noteShown = breakdown.boxes.noteShown[indexOf(shop)];
@@ -79,7 +79,7 @@ std::string shopLine(Shop shop, const PriceBreakdown& breakdown, const GameFigur
   if (!figures.asks)
     return line + pronoun + " " +
            notOffered(shop, *breakdown.item.base, breakdown.item.prefix || breakdown.item.suffix,
-                      breakdown.item.spell.has_value(), breakdown.players) +
+                      breakdown.item.spell.has_value(), players) +
            ".";
   const std::string limit =
       (pronoun == "she" ? "her limit of " : "his limit of ") + groupedNumber(figures.limit);
@@ -109,9 +109,11 @@ std::string differencesNote(const PriceBreakdown& breakdown, const GameFigures& 
   return note;
 }
 
+// The press explained, the game's figures for a game of `players`.
 std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown,
-                                     const std::array<std::string, 3>& boxTexts) {
-  const GameFigures* game = breakdown.game.figures ? &*breakdown.game.figures : nullptr;
+                                     const std::array<std::string, 3>& boxTexts, Players players) {
+  const GameOutcome outcome = gameFigures(breakdown.item, breakdown.shops, players, breakdown.separator);
+  const GameFigures* game = outcome.figures ? &*outcome.figures : nullptr;
   Columns table(breakdown.separator, game != nullptr);
   const BoxTerms& boxes = breakdown.boxes;
   const auto gameNumber = [&](auto member) { return game ? table.number(std::optional(game->*member)) : ""; };
@@ -145,12 +147,12 @@ std::vector<LabelText> breakdownText(const PriceBreakdown& breakdown,
   std::string shops;
   if (game) {
     for (const Shop shop : kShopOrder)
-      shops += (shops.empty() ? "" : "\n") + shopLine(shop, breakdown, *game);
+      shops += (shops.empty() ? "" : "\n") + shopLine(shop, breakdown, *game, players);
     if (!breakdown.limitsFromFile) shops += "\n" + std::string(kGameOwnLimits);
   }
   labels.push_back({lblShops, shops});
   labels.push_back(
-      {lblNote, game ? differencesNote(breakdown, *game, table.anyDiffers()) : breakdown.game.unavailable});
+      {lblNote, game ? differencesNote(breakdown, *game, table.anyDiffers()) : outcome.unavailable});
   return labels;
 }
 
@@ -159,37 +161,16 @@ std::vector<LabelText> noteOnly(std::string note) {
           {lblDiffers, ""}, {lblShops, ""}, {lblNote, std::move(note)}};
 }
 
-std::vector<LabelText> pressText(const PressOutcome& outcome) {
+std::vector<LabelText> pressText(const PressOutcome& outcome, Players players) {
   if (!outcome.pressed)
     return noteOnly("Pick an item in the main window and press \"Get Costs\": this window then shows how "
                     "its price is made up, by the boxes' formula and by the game's own rules.");
   if (outcome.fileNotLoaded)
     return noteOnly("\"Get Costs\" stopped: File Not Loaded!! Open the game executable with File > Open.");
   if (outcome.error) return noteOnly("\"Get Costs\" stopped. " + std::string(outcome.error->what()));
-  return breakdownText(*outcome.breakdown, outcome.boxTexts);
+  return breakdownText(*outcome.breakdown, outcome.boxTexts, players);
 }
 }  // namespace
-
-std::string whereToBuy(const OpenGame* game, const PickedItem& picked) {
-  if (!game || std::ranges::none_of(kTables, [&](Table table) { return picked.picked(table); }))
-    return "Pick an item in the main window: this shows which shops can stock it, over every roll the game "
-           "can make of it.";
-  try {
-    const Stock stock = stockOfPicked(game->records(), picked, Players::Single);
-    const bool one = stock.rolls == 1;
-    std::string text = "The picked item has " + rollCountText(stock.rolls) +
-                       (one ? " roll, value " : " rolls, values ") + groupedNumber(stock.lowestValue) +
-                       (one ? "" : " to " + groupedNumber(stock.highestValue)) + ".";
-    for (const ShopFacts& shop : kShops)
-      text += "\n" + std::string(shop.name) + ": " +
-              (stock.shops[indexOf(shop.shop)].offered() ? "" : std::string(shop.pronoun) + " ") +
-              stockedText(stock, shop.shop) + ".";
-    text += "\n" + std::string(kItemLevelNote);
-    return game->version.layout.limitsInFile() ? text : text + "\n" + std::string(kGameOwnLimits);
-  } catch (const RuntimeError& error) {
-    return error.whatFailed();
-  }
-}
 
 std::string detailsPlainText(const std::vector<LabelText>& labels) {
   const auto text = [&](std::string_view name) {
@@ -228,10 +209,10 @@ std::string gameFileLine(const OpenGame* game) {
 }
 
 std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game,
-                                   const PickedItem& picked) {
+                                   const PickedItem& picked, const ShopSettings& settings) {
   std::vector<LabelText> labels{{lblGameFile, gameFileLine(game)}};
-  std::ranges::move(pressText(outcome), std::back_inserter(labels));
-  labels.push_back({lblWhereToBuy, whereToBuy(game, picked)});
+  std::ranges::move(pressText(outcome, settings.players), std::back_inserter(labels));
+  labels.push_back({lblWhereToBuy, whereToBuy(game, picked, settings)});
   return labels;
 }
 

@@ -6,6 +6,7 @@
 
 #include "gamedata/open_game.h"
 #include "pricing/press.h"
+#include "shell/remembered.h"
 
 namespace pricewright {
 
@@ -19,9 +20,10 @@ struct LabelText {
 // file and its version; for the last press of "Get Costs" the table's
 // columns (one line per row), the line per shop and the note (before any
 // press, what to do; after an error, what failed); and where the `picked`
-// item can be bought, over every roll the game can make of it.
+// item can be bought, over every roll the game can make of it, and how often
+// for the player's `settings`, which also decide the game's figures.
 std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game,
-                                   const PickedItem& picked);
+                                   const PickedItem& picked, const ShopSettings& settings);
 
 // The Details window's whole text to paste into a forum post: the version
 // line on top, the table's columns aligned in spaces, then the rest.

@@ -17,6 +17,7 @@ enum class ControlKind {
   Label,          // one line, sized to its caption
   WrappingLabel,  // fixed size, wraps at word boundaries
   List,           // editable drop-down list
+  PickList,       // drop-down list of fixed entries
   TextBox,
   Button,
   CheckBox,
@@ -79,6 +80,13 @@ struct MenuSpec {
   std::string_view menu;
   std::string_view shortcut;  // "Ctrl+O"
   MenuCommand command;
+};
+
+// What a screen reader says of a control that takes the focus.
+struct AccessibleText {
+  std::string_view control;
+  std::string_view name;
+  std::string_view description;
 };
 
 struct WindowSpec {

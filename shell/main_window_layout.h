@@ -12,14 +12,9 @@ extern const WindowSpec kMainWindow;
 std::span<const ControlSpec> mainWindowControls();
 std::span<const MenuSpec> mainWindowMenus();
 
-// What a screen reader says of a control that takes the focus: the caption
-// of its label, told apart where two labels read alike, and for a price box
-// what it shows.
-struct AccessibleText {
-  std::string_view control;
-  std::string_view name;
-  std::string_view description;
-};
+// What a screen reader says of each control that takes the focus: the
+// caption of its label, told apart where two labels read alike, and for a
+// price box what it shows.
 std::span<const AccessibleText> mainWindowAccessibleTexts();
 
 }  // namespace pricewright

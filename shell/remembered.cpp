@@ -17,16 +17,25 @@ std::filesystem::path toPath(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-// The whole text as a number in the range of a place on the desktop, else none.
-std::optional<int> placeNumber(const std::optional<std::string>& text) {
-  constexpr int kFarthest = 1 << 20;
+// The whole text as a number from `lowest` to `highest`, else none.
+std::optional<int> numberWithin(const std::optional<std::string>& text, int lowest, int highest) {
   int number = 0;
   if (!text) return std::nullopt;
   const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), number);
-  if (error != std::errc{} || end != text->data() + text->size() || number < -kFarthest || number > kFarthest)
+  if (error != std::errc{} || end != text->data() + text->size() || number < lowest || number > highest)
     return std::nullopt;
   return number;
 }
+
+// A place on the desktop.
+std::optional<int> placeNumber(const std::optional<std::string>& text) {
+  constexpr int kFarthest = 1 << 20;
+  return numberWithin(text, -kFarthest, kFarthest);
+}
+
+constexpr std::string_view kCharacterLevelKey = "CharacterLevel";
+constexpr std::string_view kDeepestLevelKey = "DeepestDungeonLevel";
+constexpr std::string_view kMultiplayerKey = "Multiplayer";
 
 constexpr std::size_t kLongestCaption = 60;
 // The part of the title bar that must show for the player to reach the window.
@@ -90,6 +99,22 @@ std::optional<PixelRect> rememberedPlace(const SettingsStore& store) {
 void rememberPlace(SettingsStore& store, const PixelRect& place) {
   store.setValue("WindowLeft", std::to_string(place.left));
   store.setValue("WindowTop", std::to_string(place.top));
+}
+
+ShopSettings rememberedShopSettings(const SettingsStore& store) {
+  ShopSettings settings;
+  settings.characterLevel = numberWithin(store.value(kCharacterLevelKey), 1, kHighestCharacterLevel)
+                                .value_or(settings.characterLevel);
+  settings.deepestLevel =
+      numberWithin(store.value(kDeepestLevelKey), 1, kDeepestDungeonLevel).value_or(settings.deepestLevel);
+  if (numberWithin(store.value(kMultiplayerKey), 0, 1) == 1) settings.players = Players::Multi;
+  return settings;
+}
+
+void rememberShopSettings(SettingsStore& store, const ShopSettings& settings) {
+  store.setValue(kCharacterLevelKey, std::to_string(settings.characterLevel));
+  store.setValue(kDeepestLevelKey, std::to_string(settings.deepestLevel));
+  store.setValue(kMultiplayerKey, settings.players == Players::Multi ? "1" : "0");
 }
 
 PixelRect placeOnScreens(const PixelRect& window, std::span<const PixelRect> screens) {

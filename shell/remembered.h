@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "pricing/shop_rules.h"
 #include "shell/settings_store.h"
 
 namespace pricewright {
@@ -53,5 +54,20 @@ void rememberPlace(SettingsStore& store, const PixelRect& place);
 // lies on one of `screens` (their work areas); else, its screen being gone,
 // on the first screen, as near as it fits.
 PixelRect placeOnScreens(const PixelRect& window, std::span<const PixelRect> screens);
+
+// What the shops' odds in the Details window are worked out for: the
+// character's level, the deepest dungeon level visited, which gives the shop
+// level in single player, and single player or multiplayer.
+struct ShopSettings {
+  int characterLevel = 1;
+  int deepestLevel = 1;
+  Players players = Players::Single;
+
+  int shopLevel() const { return pricewright::shopLevel(players, characterLevel, deepestLevel); }
+  bool operator==(const ShopSettings&) const = default;
+};
+// The settings last made; a value missing or out of its range keeps its default.
+ShopSettings rememberedShopSettings(const SettingsStore& store);
+void rememberShopSettings(SettingsStore& store, const ShopSettings& settings);
 
 }  // namespace pricewright

@@ -1,5 +1,7 @@
 #include "shell/session.h"
 
+#include "shell/details_window_layout.h"
+
 namespace pricewright {
 
 template <typename Operation> void Session::run(Operation operation) {
@@ -48,6 +50,12 @@ void Session::picked(ListBox list) {
 
 void Session::normalItemOnlyClicked() {
   run([this] { plainItemChosen(window_); });
+}
+
+void Session::shopChoicePicked(std::string_view control, int shown) {
+  shopSettings_ = choicePicked(shopSettings_, control, shown);
+  if (settings_) rememberShopSettings(*settings_, shopSettings_);
+  if (changed_) changed_();
 }
 
 void Session::getCostsPressed() {

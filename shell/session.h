@@ -21,9 +21,11 @@ namespace pricewright {
 class Session {
 public:
   // `changed` runs after every event, for the shell to show the new details
-  // and recent files; `settings`, where given, keeps the recent files.
+  // and recent files; `settings`, where given, keeps the recent files and the
+  // settings of the shops' odds.
   explicit Session(Window& window, std::function<void()> changed = {}, SettingsStore* settings = nullptr)
-      : window_(window), changed_(std::move(changed)), recentFiles_(settings) {}
+      : window_(window), changed_(std::move(changed)), settings_(settings), recentFiles_(settings),
+        shopSettings_(settings ? rememberedShopSettings(*settings) : ShopSettings{}) {}
 
   // File > Open (or Ctrl+O). The last press belonged to the file before.
   void open();
@@ -43,6 +45,11 @@ public:
   void normalItemOnlyClicked();
   // "Get Costs" pressed.
   void getCostsPressed();
+  // A setting of the shops' odds changed in the Details window: `control` of
+  // kShopChoices now shows `shown`.
+  void shopChoicePicked(std::string_view control, int shown);
+  // The character level, deepest dungeon level and players the odds are worked out for.
+  const ShopSettings& shopSettings() const { return shopSettings_; }
 
   // File > Exit: the game file is closed before the windows go.
   void closeFile() { game_.reset(); }
@@ -52,14 +59,18 @@ public:
   // What the last "Get Costs" did.
   const PressOutcome& lastPress() const { return lastPress_; }
   // What the Details window shows now: the open file, the last press, and where the picked item is sold.
-  std::vector<LabelText> details() const { return detailsText(lastPress_, game(), pickedItem(window_)); }
+  std::vector<LabelText> details() const {
+    return detailsText(lastPress_, game(), pickedItem(window_), shopSettings_);
+  }
 
 private:
   template <typename Operation> void run(Operation operation);
 
   Window& window_;
   std::function<void()> changed_;
+  SettingsStore* settings_;
   RecentFiles recentFiles_;
+  ShopSettings shopSettings_;
   std::optional<OpenGame> game_;
   PressOutcome lastPress_;
 };

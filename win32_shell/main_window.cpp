@@ -139,19 +139,25 @@ void MainWindow::run(MenuCommand command) {
 }
 
 void MainWindow::sessionChanged() {
-  if (details_ && details_->isOpen()) details_->showTexts(session_.details());
+  if (details_ && details_->isOpen()) {
+    details_->showSettings(session_.shopSettings());
+    details_->showTexts(session_.details());
+  }
   if (window_) listRecentFiles(GetMenu(window_), mainWindowMenus(), session_.recentFiles().paths());
 }
 
-void MainWindow::showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout) {
+void MainWindow::showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout,
+                          SideWindow::ChoicePicked picked) {
   if (side && side->isOpen())
     side->bringToFront();
   else
-    side = std::make_unique<SideWindow>(layout, window_);
+    side = std::make_unique<SideWindow>(layout, window_, std::move(picked));
 }
 
 void MainWindow::showDetails() {
-  showSide(details_, detailsSideWindow());
+  showSide(details_, detailsSideWindow(),
+           [this](std::string_view control, int shown) { session_.shopChoicePicked(control, shown); });
+  details_->showSettings(session_.shopSettings());
   details_->showTexts(session_.details());
 }
 

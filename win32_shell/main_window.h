@@ -56,7 +56,8 @@ private:
   void run(MenuCommand command);
   void controlNotified(HWND control, int code);
   // Opens the side window `side` holds, or brings the open one to the front.
-  void showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout);
+  void showSide(std::unique_ptr<SideWindow>& side, const SideWindowLayout& layout,
+                SideWindow::ChoicePicked picked = {});
   // Opens the About window, or brings the open one to the front.
   void showAbout();
   // Opens the Details window, or brings the open one to the front.

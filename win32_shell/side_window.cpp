@@ -6,6 +6,7 @@
 
 #include "shell/about_window_layout.h"
 #include "shell/details_window_layout.h"
+#include "win32_shell/accessible_names.h"
 #include "win32_shell/command_ids.h"
 #include "win32_shell/top_level_windows.h"
 #include "win32_shell/wide_text.h"
@@ -35,12 +36,14 @@ void putOnClipboard(HWND owner, const std::wstring& text) {
 }  // namespace
 
 const SideWindowLayout& aboutSideWindow() {
-  static const SideWindowLayout layout{kAboutWindow, aboutWindowControls(), aboutWindowLines(), "cmdOK", ""};
+  static const SideWindowLayout layout{
+      kAboutWindow, aboutWindowControls(), aboutWindowLines(), "cmdOK", "", {}};
   return layout;
 }
 
 const SideWindowLayout& detailsSideWindow() {
-  static const SideWindowLayout layout{kDetailsWindow, detailsWindowControls(), {}, cmdClose, cmdCopy};
+  static const SideWindowLayout layout{kDetailsWindow, detailsWindowControls(),       {}, cmdClose,
+                                       cmdCopy,        detailsWindowAccessibleTexts()};
   return layout;
 }
 
@@ -48,7 +51,8 @@ void SideWindow::registerClass(const SideWindowLayout& layout, HINSTANCE instanc
   registerWindowClass(layout.window, windowProcedure<SideWindow>, instance);
 }
 
-SideWindow::SideWindow(const SideWindowLayout& layout, HWND over) : layout_(layout) {
+SideWindow::SideWindow(const SideWindowLayout& layout, HWND over, ChoicePicked picked)
+    : layout_(layout), picked_(std::move(picked)) {
   if (!layout.copyButton.empty()) {
     ACCEL copy{FVIRTKEY | FCONTROL, 'C', static_cast<WORD>(copyId())};
     copyShortcut_ = CreateAcceleratorTableW(&copy, 1);
@@ -83,6 +87,31 @@ void SideWindow::copyTexts() const {
   putOnClipboard(window_, text);
 }
 
+void SideWindow::showSettings(const ShopSettings& settings) {
+  const std::array<int, 3> shown = choicesShown(settings);
+  for (std::size_t at = 0; at < kShopChoices.size(); ++at) {
+    HWND control = controlNamed(window_, layout_.controls, kShopChoices[at].control);
+    if (kShopChoices[at].level)
+      SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(shown[at]), 0);
+    else
+      SendMessageW(control, BM_SETCHECK, shown[at] ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+void SideWindow::controlNotified(HWND control, int code) {
+  if (!picked_) return;
+  const auto row = static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId);
+  if (row >= layout_.controls.size()) return;
+  const std::string_view name = layout_.controls[row].name;
+  const auto* const choice = std::ranges::find(kShopChoices, name, &ShopChoice::control);
+  if (choice == kShopChoices.end()) return;
+  // The player's own changes only: a selection or check set by the program sends neither notification.
+  if (choice->level && code == CBN_SELCHANGE)
+    picked_(name, static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+  else if (!choice->level && code == BN_CLICKED)
+    picked_(name, SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+}
+
 void SideWindow::bringToFront() const {
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
@@ -102,6 +131,15 @@ LRESULT SideWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     window_ = window;
     topLevelWindowCreated();
     buildControls(window, layout_.controls);
+    if (!layout_.spoken.empty()) nameControls(window, layout_.controls, layout_.spoken);
+    for (const ShopChoice& choice : kShopChoices) {
+      if (!choice.level ||
+          std::ranges::find(layout_.controls, choice.control, &ControlSpec::name) == layout_.controls.end())
+        continue;
+      HWND list = controlNamed(window, layout_.controls, choice.control);
+      for (int level = choice.lowest; level <= choice.highest; ++level)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(level).c_str()));
+    }
     SendMessageW(button(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     SetFocus(button());
     return 0;
@@ -111,6 +149,8 @@ LRESULT SideWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       copyTexts();
     else if (id == IDOK || id == IDCANCEL || reinterpret_cast<HWND>(lParam) == button())
       DestroyWindow(window);
+    else if (lParam)
+      controlNotified(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
     return 0;
   case WM_PAINT: {
     PAINTSTRUCT paint;

@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "shell/details_text.h"
 #include "shell/layout_table.h"
+#include "shell/remembered.h"
 
 namespace pricewright {
 
@@ -21,6 +23,7 @@ struct SideWindowLayout {
   std::span<const LineSpec> lines;
   std::string_view button;
   std::string_view copyButton;
+  std::span<const AccessibleText> spoken;
 };
 const SideWindowLayout& aboutSideWindow();
 const SideWindowLayout& detailsSideWindow();
@@ -29,8 +32,11 @@ const SideWindowLayout& detailsSideWindow();
 class SideWindow {
 public:
   static void registerClass(const SideWindowLayout& layout, HINSTANCE instance);
-  // Creates the window centred over `over` and shows it.
-  SideWindow(const SideWindowLayout& layout, HWND over);
+  // A setting of the shops' odds changed by the player: the control and what it now shows.
+  using ChoicePicked = std::function<void(std::string_view control, int shown)>;
+  // Creates the window centred over `over` and shows it; the player's
+  // changes of its settings, if it has any, go to `picked`.
+  SideWindow(const SideWindowLayout& layout, HWND over, ChoicePicked picked = {});
   SideWindow(const SideWindow&) = delete;
   SideWindow& operator=(const SideWindow&) = delete;
   ~SideWindow();
@@ -39,6 +45,8 @@ public:
   void bringToFront() const;
   // Writes each text into the label it names.
   void showTexts(const std::vector<LabelText>& texts);
+  // Shows `settings` in the settings' controls; no change is passed on.
+  void showSettings(const ShopSettings& settings);
   // Ctrl+C in this window, for the message loop.
   bool translateShortcut(MSG& message) const;
   LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,10 +54,13 @@ public:
 private:
   HWND button() const;
   int copyId() const;
+  // A control's notification, passed on where it is the player's change of a setting.
+  void controlNotified(HWND control, int code);
   // The shown texts as plain text, lines ending as Windows' do.
   void copyTexts() const;
 
   const SideWindowLayout& layout_;
+  ChoicePicked picked_;
   HWND window_ = nullptr;
   HACCEL copyShortcut_ = nullptr;
   std::vector<LabelText> shown_;

@@ -33,6 +33,7 @@ ControlClass controlClass(ControlKind kind) {
   // Typed text never becomes an entry, and entries keep the order in which
   // they were added, so an entry's index stays its record's index.
   case ControlKind::List: return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+  case ControlKind::PickList: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
   case ControlKind::TextBox: return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
   case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
   case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
@@ -279,9 +280,10 @@ void placeControls(HWND parent, std::span<const ControlSpec> controls) {
     if (entry.kind == ControlKind::Picture)
       setIcon(control, static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                                                      width, height, 0)));
-    const int dropped = entry.kind == ControlKind::List ? scaled(kDroppedListTwips, dpi) : 0;
+    const bool list = entry.kind == ControlKind::List || entry.kind == ControlKind::PickList;
+    const int dropped = list ? scaled(kDroppedListTwips, dpi) : 0;
     MoveWindow(control, scaled(entry.left, dpi), scaled(entry.top, dpi), width, height + dropped, TRUE);
-    if (entry.kind == ControlKind::List) fitListHeight(control, height);
+    if (list) fitListHeight(control, height);
   }
 }
 

@@ -27,21 +27,24 @@ TEST(WindowTables, NameEachControlAndMenuOnceInsideItsWindowAndTakeTheFocusInTab
     }
     EXPECT_EQ(*tabs.rbegin(), static_cast<int>(controls.size()) - 1) << window->name;
   }
-  // A screen reader names each main window control that takes the focus as
-  // its label reads, or as it reads itself, and no two alike.
-  std::set<std::string_view> spoken;
-  for (const ControlSpec& c : mainWindowControls()) {
-    const auto text = std::ranges::find(mainWindowAccessibleTexts(), c.name, &AccessibleText::control);
-    const auto label = std::ranges::find(mainWindowControls(), c.tabIndex - 1, &ControlSpec::tabIndex);
-    EXPECT_TRUE(c.kind == ControlKind::Label ||
-                (text != mainWindowAccessibleTexts().end() &&
-                 text->name.ends_with(c.caption.empty() ? label->caption : c.caption) &&
-                 spoken.insert(text->name).second))
-        << c.name;
+  // A screen reader names each control that takes the focus as its label
+  // reads, or as it reads itself, and no two of a window alike.
+  for (const auto& [controls, texts] : {std::pair{mainWindowControls(), mainWindowAccessibleTexts()},
+                                        {detailsWindowControls(), detailsWindowAccessibleTexts()}}) {
+    std::set<std::string_view> spoken;
+    for (const ControlSpec& c : controls) {
+      const auto text = std::ranges::find(texts, c.name, &AccessibleText::control);
+      const auto label = std::ranges::find(controls, c.tabIndex - 1, &ControlSpec::tabIndex);
+      EXPECT_TRUE(c.kind == ControlKind::Label || c.kind == ControlKind::WrappingLabel ||
+                  (text != texts.end() &&
+                   text->name.ends_with(c.caption.empty() ? label->caption : c.caption) &&
+                   spoken.insert(text->name).second))
+          << c.name;
+    }
   }
   // Every label the Details texts fill is there; the main window's controls
   // are looked up by name as the shells build them.
-  for (const LabelText& label : detailsText({}, nullptr, {}))
+  for (const LabelText& label : detailsText({}, nullptr, {}, {}))
     EXPECT_NE(std::ranges::find(detailsWindowControls(), label.label, &ControlSpec::name),
               detailsWindowControls().end())
         << label.label;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "gamedata/open_game.h"
+#include "pricing/picked_item.h"
+#include "shell/remembered.h"
+
+namespace pricewright {
+
+// Where the `picked` item can be bought: which shops stock which of its rolls,
+// and, for the player's `settings`, from which level and how often each shop
+// makes it. Before anything is picked, what to do; an item the game never
+// makes, or a failed read, says so.
+std::string whereToBuy(const OpenGame* game, const PickedItem& picked, const ShopSettings& settings);
+
+}  // namespace pricewright
