@@ -257,6 +257,21 @@ TEST_F(MainWindowTest, DetailsWindowFollowsEachPressAndEscClosesIt) {
       "DIABLO.EXE: Diablo 1.07, modified\n\nTerm           By the boxes      By the game\nBase price     100 "
       "              100\n"));
   EXPECT_TRUE(copied.contains(details->findChild<QLabel*>(toQString(lblNote))->text() + "\n\n"));
+  // The settings of the odds: a level picked by the player and the check box clicked change the text and are
+  // kept; a level set by the program is no change.
+  auto* characterLevel = details->findChild<QComboBox*>(toQString(cboCharacterLevel));
+  characterLevel->setFocus();
+  for (int down = 0; down < 19; ++down) QTest::keyClick(characterLevel, Qt::Key_Down);
+  QTest::mouseClick(details->findChild<QCheckBox*>(toQString(chkMultiplayer)), Qt::LeftButton);
+  const QString whereToBuy = details->findChild<QLabel*>(toQString(lblWhereToBuy))->text();
+  EXPECT_TRUE(
+      whereToBuy.contains("At character level 20, deepest dungeon level 1 (shop level 12), in multiplayer"))
+      << whereToBuy.toStdString();
+  EXPECT_EQ(settings.values["CharacterLevel"] + " " + settings.values["Multiplayer"], "20 1");
+  details->findChild<QComboBox*>(toQString(cboDungeonLevel))->setCurrentIndex(7);
+  EXPECT_EQ(settings.values["DeepestDungeonLevel"], "1");
+  QTest::keyClick(details, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("Where to buy\n" + whereToBuy + "\n"));
   QTest::keyClick(details, Qt::Key_Escape);
   EXPECT_EQ(window.detailsWindow(), nullptr);
 }
