@@ -115,12 +115,15 @@ constexpr bool draws(Maker maker, const BaseItemRecord& base, Players players) {
 // Whether `shop` ever makes an item of `base` with affixes or a spell, as
 // given, whatever the level: Griswold plain items in his basic stock and magic
 // ones in his premium stock, Wirt magic items, Adria staves (with a spell,
-// affixes, both or neither) and plain misc items, a book with its spell.
+// affixes, both or neither) and plain misc items, a book with its spell. An
+// item that draws its affixes from empty pools stays plain, so Griswold's
+// premium stock and Wirt make plain items too.
 constexpr bool offers(Shop shop, const BaseItemRecord& base, bool affixes, bool spell, Players players) {
   switch (shop) {
   case Shop::Griswold:
-    return !spell && draws(affixes ? Maker::GriswoldPremium : Maker::GriswoldBasic, base, players);
-  case Shop::Wirt: return affixes && !spell && draws(Maker::Wirt, base, players);
+    return !spell && ((!affixes && draws(Maker::GriswoldBasic, base, players)) ||
+                      draws(Maker::GriswoldPremium, base, players));
+  case Shop::Wirt: return !spell && draws(Maker::Wirt, base, players);
   case Shop::Adria:
     return draws(Maker::Adria, base, players) &&
            (base.itemType == kStaff || (!affixes && (!spell || base.miscKind == kBook)));
