@@ -7,6 +7,7 @@
 
 #include "cli/game_tables.h"
 #include "cli/name_match.h"
+#include "cli/odds_command.h"
 #include "cli/price_command.h"
 #include "cli/stock_command.h"
 #include "gamedata/error.h"
@@ -49,6 +50,20 @@ int stock(const std::string& file, const pricewright::PriceRequest& request, boo
   const pricewright::OpenGame game = std::move(load).open();
   const pricewright::StockReport report = pricewright::stockReport(game, picked);
   std::cout << (json ? pricewright::stockJson(report) : pricewright::stockText(report));
+  if (report.error) {
+    std::cerr << report.error->what() << "\n";
+    return kBadUse;
+  }
+  return 0;
+}
+
+int odds(const std::string& file, const pricewright::PriceRequest& request, bool multiplayer, bool json) {
+  pricewright::GameLoad load(file);
+  const pricewright::PickedItem picked = pricewright::pickedItem(request, load.listEntries());
+  const pricewright::OpenGame game = std::move(load).open();
+  const pricewright::OddsReport report = pricewright::oddsReport(
+      game, picked, multiplayer ? pricewright::Players::Multi : pricewright::Players::Single);
+  std::cout << (json ? pricewright::oddsJson(report) : pricewright::oddsText(report));
   if (report.error) {
     std::cerr << report.error->what() << "\n";
     return kBadUse;
@@ -116,6 +131,20 @@ int run(int argc, char** argv) {
   stockCommand.add_option("--spell", stockRequest.spell, "Spell: its name (any case) or #N");
   stockCommand.add_flag("--json", stockJson, "Write JSON");
 
+  pricewright::PriceRequest oddsRequest;
+  bool oddsMultiplayer = false;
+  bool oddsJson = false;
+  CLI::App& oddsCommand = *app.add_subcommand(
+      "odds", "How likely each shop is to make an item, level by level, as the game draws its items.");
+  oddsCommand.add_option("FILE", file, "The game executable")->required();
+  oddsCommand.add_option("--base", oddsRequest.base, "Base item: its name (any case) or #N")->required();
+  oddsCommand.add_option("--prefix", oddsRequest.prefix, "Prefix: its name (any case) or #N");
+  oddsCommand.add_option("--suffix", oddsRequest.suffix, "Suffix: its name (any case) or #N");
+  oddsCommand.add_option("--spell", oddsRequest.spell,
+                         "Spell: its name (any case) or #N; a book's plays no part");
+  oddsCommand.add_flag("--multiplayer", oddsMultiplayer, "The shops of a multiplayer game");
+  oddsCommand.add_flag("--json", oddsJson, "Write JSON");
+
   try {
     std::vector<std::string> reversed = arguments(argc, argv);
     app.parse(reversed);
@@ -128,12 +157,13 @@ int run(int argc, char** argv) {
                           : tablesCsv ? TablesFormat::Csv
                                       : TablesFormat::Text);
     if (stockCommand.parsed()) return stock(file, stockRequest, stockJson);
+    if (oddsCommand.parsed()) return odds(file, oddsRequest, oddsMultiplayer, oddsJson);
     return price(file, request, priceJson);
   } catch (const pricewright::UsageError& error) {
     std::cerr << error.what() << "\n";
     return kBadUse;
   } catch (const pricewright::RuntimeError& error) {
-    // price() and stock() report the item's own errors; what is left is opening or reading the file.
+    // price(), stock() and odds() report the item's own errors; what is left is opening or reading the file.
     std::cerr << error.what() << "\n";
     return kUnreadableFile;
   }

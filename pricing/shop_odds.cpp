@@ -11,7 +11,7 @@ constexpr std::size_t indexOf(Players players) { return static_cast<std::size_t>
 
 // The chance that at least one of `count` items made at chance `chance` is the item: 1 - (1 - chance)^count,
 // worked out without losing a small chance to rounding.
-double anyOf(double count, double chance) { return -std::expm1(count * std::log1p(-chance)); }
+double anyOf(double count, double chance) { return 0 - std::expm1(count * std::log1p(-chance)); }
 
 // The visit's new items number from `stock.fewest` to `stock.most`, each count as likely.
 std::vector<std::optional<double>> perVisit(const std::vector<LevelChance>& levels, StockSize stock) {
@@ -40,7 +40,7 @@ std::vector<LevelChance> perCharacterLevel(const MakerOdds& premium) {
       if (!item.chance) six.chance.reset();
       if (six.chance) none += std::log1p(-*item.chance);
     }
-    if (six.chance) six.chance = -std::expm1(none);
+    if (six.chance) six.chance = 0 - std::expm1(none);
     characterLevels.push_back(six);
   }
   return characterLevels;
@@ -97,8 +97,10 @@ ItemOdds ShopOdds::odds(const OddsItem& item, Players players) {
         continue;
       }
       const Weighed made = LevelDraws(tables_, players, shop.maker, level).weigh(item);
-      if (every.weighed.unheld)
+      if (every.weighed.unheld && (made.unheld || made.accepted > 0))
         shop.levels.push_back({std::nullopt, made.accepted > 0, Stall::None});
+      else if (every.weighed.unheld)
+        shop.levels.push_back({0.0, false, Stall::None});
       else if (every.stall == Stall::NothingAccepted)
         shop.levels.push_back({0.0, false, every.stall});
       else

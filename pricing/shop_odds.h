@@ -21,9 +21,11 @@ namespace pricewright {
 
 // The chance at one level.
 struct LevelChance {
-  std::optional<double> chance;  // none where a draw the level weighs has a value beyond 32 bits
-  bool above0 = false;           // known above 0, computed or not: the item is accepted at a roll held
-  Stall stall = Stall::None;     // why the shop makes no item at all there
+  // None where a draw the level weighs has a value beyond 32 bits, unless every draw of the item
+  // itself is held and none accepted: its chance is then 0 whatever the rest.
+  std::optional<double> chance;
+  bool above0 = false;        // known above 0, computed or not: the item is accepted at a roll held
+  Stall stall = Stall::None;  // why the shop makes no item at all there
 
   // Whether it is known whether the chance is above 0.
   bool known() const { return chance.has_value() || above0; }

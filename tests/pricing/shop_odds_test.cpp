@@ -77,6 +77,7 @@ std::vector<std::int64_t> everyRoll(std::int32_t first, std::int32_t last) {
 struct Enumerated {
   std::string stall;  // "no base item", "no spell", "nothing accepted", or "not computed"
   Ratio chance;
+  bool above0 = false;  // where not computed: the item is accepted at some draw whose values are held
 };
 
 class Enumeration {
@@ -101,7 +102,9 @@ public:
       make(t_.baseItems[static_cast<std::size_t>(b)], over(in, entries));
     }
     if (walkNeverEnds_) return {"no spell", {}};
-    if (!held_) return {"not computed", {}};
+    // Where the item's own draws are held and none is accepted, its chance is 0 whatever the rest.
+    if (!held_ && (oursUnheld_ || oursHeld_.num > 0)) return {"not computed", {}, oursHeld_.num > 0};
+    if (!held_) return {"", {}};
     if (accepted_.num == 0) return {"nothing accepted", {}};
     return {"", (ours_ * Ratio{accepted_.den, accepted_.num}).reduced()};
   }
@@ -180,8 +183,11 @@ private:
                       t_.baseItems[static_cast<std::size_t>(base_)].itemType != 10 &&
                       t_.baseItems[static_cast<std::size_t>(base_)].miscKind == 0x18;
     if (base_ == item_.base && prefix == item_.prefix.value_or(-1) && suffix == item_.suffix.value_or(-1) &&
-        (book || spell == item_.spell.value_or(-2) + 1))
+        (book || spell == item_.spell.value_or(-2) + 1)) {
       ours_ = ours_ + share;
+      oursUnheld_ = oursUnheld_ || !held;
+      if (held) oursHeld_ = oursHeld_ + share;
+    }
   }
 
   // pre = random(4), post = random(3), and where pre != 0 and post = 0, random(2) sets post = 1 or pre = 0.
@@ -276,6 +282,8 @@ private:
   bool walkNeverEnds_ = false;
   Ratio accepted_;
   Ratio ours_;
+  Ratio oursHeld_;
+  bool oursUnheld_ = false;
 };
 
 struct Case {
@@ -369,7 +377,11 @@ void checkEveryLevel(const Case& c, const ItemOdds& odds, const std::string& lin
   const BaseItemRecord& base = c.tables.baseItems.at(static_cast<std::size_t>(c.item.base));
   for (const MakerOdds& shop : odds.makers) {
     const LevelRange range = levelsOf(shop.maker);
-    std::optional<int> first;
+    FirstLevel first{std::nullopt, true};
+    const auto reached = [&](int level, bool above0, bool known) {
+      if (!first.level && first.known && (above0 || !known))
+        first = {above0 ? std::optional(level) : std::nullopt, above0};
+    };
     for (int level = range.lowest; level <= range.highest; ++level) {
       const Enumerated exact = Enumeration(c.tables, c.players, shop.maker, level, c.item).run();
       const LevelChance& got = shop.at(level);
@@ -377,12 +389,14 @@ void checkEveryLevel(const Case& c, const ItemOdds& odds, const std::string& lin
           line + " | maker " + std::to_string(indexOf(shop.maker)) + " level " + std::to_string(level);
       if (!exact.stall.empty()) {
         EXPECT_EQ(got.chance ? stallName(got.stall) : "not computed", exact.stall) << where;
+        EXPECT_EQ(got.above0, exact.above0) << where;
+        reached(level, exact.above0, exact.stall != "not computed");
         continue;
       }
       ASSERT_TRUE(got.chance) << where;
       EXPECT_TRUE(near(*got.chance, exact.chance.value()))
           << where << ": " << *got.chance << " against " << exact.chance.value();
-      if (!first && exact.chance.num > 0) first = level;
+      reached(level, exact.chance.num > 0, true);
       if (exact.chance.num > 0) {
         EXPECT_TRUE(offers(shopOf(shop.maker), base, c.item.prefix || c.item.suffix, c.item.spell.has_value(),
                            c.players))
@@ -398,9 +412,7 @@ void checkEveryLevel(const Case& c, const ItemOdds& odds, const std::string& lin
             << where;
       }
     }
-    if (std::ranges::all_of(shop.levels, [](const LevelChance& l) { return l.chance.has_value(); })) {
-      EXPECT_EQ(shop.first.level, first) << line;
-    }
+    EXPECT_TRUE(shop.first.level == first.level && shop.first.known == first.known) << line;
     for (int character = 1; character <= static_cast<int>(shop.perCharacterLevel.size()); ++character) {
       long double none = 1;
       for (const int level : premiumItemLevels(character)) none *= 1 - shop.at(level).chance.value_or(NAN);
