@@ -44,11 +44,11 @@ Weighed affixDraws(const Prices& prices, const DrawnAffix& first, const DrawnAff
   if (!first.costs.held() || (second && !second->costs.held())) return {0, true};
   ValueInputs item{.byAffixes = true, .multiplierSum = first.record.priceMultiplier};
   Interval costs{first.costs.lowest(), first.costs.highest()};
-  long double rolls = static_cast<long double>(first.costs.rolls());
+  auto rolled = static_cast<long double>(first.costs.rolls());
   if (second) {
     item.multiplierSum += second->record.priceMultiplier;
     costs = {costs.low + second->costs.lowest(), costs.high + second->costs.highest()};
-    rolls *= static_cast<long double>(second->costs.rolls());
+    rolled *= static_cast<long double>(second->costs.rolls());
   }
   const auto at = [&](std::int32_t price, std::int64_t sum) {
     item.basePrice = price;
@@ -74,7 +74,7 @@ Weighed affixDraws(const Prices& prices, const DrawnAffix& first, const DrawnAff
     const std::int64_t most = limit - at(priced.price, costs.low).baseTerm;
     const std::uint64_t accepted =
         second ? pairsAtMost(first.costs, second->costs, most) : first.costs.atMost(most);
-    weighed.accepted += priced.entries * static_cast<long double>(accepted) / rolls;
+    weighed.accepted += priced.entries * static_cast<long double>(accepted) / rolled;
   }
   return weighed;
 }
@@ -126,13 +126,12 @@ Weighed spellStaffDraws(const Prices& prices, const SpellRecord& spell, const Dr
 }
 }  // namespace
 
-OddsTables::OddsTables(ShopTables read) : tables(std::move(read)) {
-  for (const AffixRecord& prefix : tables.prefixes) prefixCosts.emplace_back(prefix);
-  for (const AffixRecord& suffix : tables.suffixes) suffixCosts.emplace_back(suffix);
-}
+OddsTables::OddsTables(ShopTables read)
+    : tables(std::move(read)), prefixCosts(tables.prefixes.begin(), tables.prefixes.end()),
+      suffixCosts(tables.suffixes.begin(), tables.suffixes.end()) {}
 
-const std::vector<ListIndex>& LevelDraws::Pools::suffixesWith(const std::vector<AffixRecord>& records,
-                                                              std::int32_t alignment) {
+const std::vector<ListIndex>& AffixPools::suffixesWith(const std::vector<AffixRecord>& records,
+                                                       std::int32_t alignment) {
   const auto [at, made] = agreeing.try_emplace(alignment);
   if (made)
     std::ranges::copy_if(suffixes, std::back_inserter(at->second), [&](ListIndex suffix) {
@@ -154,9 +153,9 @@ int LevelDraws::entries(ListIndex base) const {
   return drawWeight(maker_, record);
 }
 
-LevelDraws::Pools& LevelDraws::pools(std::int32_t flag) {
+AffixPools& LevelDraws::pools(std::int32_t flag) {
   const auto [at, made] = pools_.try_emplace(flag);
-  Pools& pools = at->second;
+  AffixPools& pools = at->second;
   if (!made) return pools;
   const ShopTables& tables = tables_.tables;
   for (std::size_t index = 0; index < tables.prefixes.size(); ++index)
@@ -170,16 +169,16 @@ LevelDraws::Pools& LevelDraws::pools(std::int32_t flag) {
   return pools;
 }
 
-const LevelDraws::Pools& LevelDraws::spellStaffPrefixes() {
+const AffixPools& LevelDraws::spellStaffPrefixes() {
   if (spellStaffPrefixes_) return *spellStaffPrefixes_;
-  Pools& pools = spellStaffPrefixes_.emplace();
+  AffixPools& pool = spellStaffPrefixes_.emplace();
   const std::vector<AffixRecord>& prefixes = tables_.tables.prefixes;
   for (std::size_t index = 0; index < prefixes.size(); ++index)
     if (spellStaffPrefixDrawn(prefixes[index], staffLevel(level_))) {
-      pools.prefixes.emplace_back(static_cast<ListIndex>(index), affixWeight(prefixes[index]));
-      pools.prefixEntries += pools.prefixes.back().second;
+      pool.prefixes.emplace_back(static_cast<ListIndex>(index), affixWeight(prefixes[index]));
+      pool.prefixEntries += pool.prefixes.back().second;
     }
-  return pools;
+  return pool;
 }
 
 const std::vector<SpellDraw>& LevelDraws::staffSpells() {
@@ -194,7 +193,7 @@ const std::vector<SpellDraw>& LevelDraws::bookSpells() {
 }
 
 Weighed LevelDraws::affixDraws(std::int32_t flag, const Prices& prices, Target only) {
-  Pools& pool = pools(flag);
+  AffixPools& pool = pools(flag);
   const ShopTables& tables = tables_.tables;
   Weighed weighed;
   // One outcome of the draws: the prefix and suffix it gives, if any.
@@ -232,9 +231,9 @@ Weighed LevelDraws::affixDraws(std::int32_t flag, const Prices& prices, Target o
       thenSuffix(chosen, std::nullopt, kNoAlignment);
       continue;
     }
-    for (const auto& [prefix, entries] : pool.prefixes) {
+    for (const auto& [prefix, inPool] : pool.prefixes) {
       if (only && only->prefix != prefix) continue;
-      thenSuffix(chosen * entries / pool.prefixEntries, prefix,
+      thenSuffix(chosen * inPool / pool.prefixEntries, prefix,
                  tables.prefixes[static_cast<std::size_t>(prefix)].alignment);
     }
   }
@@ -243,7 +242,7 @@ Weighed LevelDraws::affixDraws(std::int32_t flag, const Prices& prices, Target o
 
 Weighed LevelDraws::spellStaffDraws(const Prices& prices, Target only) {
   const ShopTables& tables = tables_.tables;
-  const Pools& pool = spellStaffPrefixes();
+  const AffixPools& pool = spellStaffPrefixes();
   Weighed weighed;
   for (const SpellDraw& spell : staffSpells()) {
     if (only && (only->spell != spell.entry || only->suffix)) continue;
@@ -254,11 +253,11 @@ Weighed LevelDraws::spellStaffDraws(const Prices& prices, Target only) {
         add(weighed, drawn, pricewright::spellStaffDraws(prices, record, nullptr, limit_));
       continue;
     }
-    for (const auto& [prefix, entries] : pool.prefixes) {
+    for (const auto& [prefix, inPool] : pool.prefixes) {
       if (only && only->prefix != prefix) continue;
       const auto at = static_cast<std::size_t>(prefix);
       const DrawnAffix affix{tables.prefixes[at], tables_.prefixCosts[at]};
-      add(weighed, drawn * entries / pool.prefixEntries,
+      add(weighed, drawn * inPool / pool.prefixEntries,
           pricewright::spellStaffDraws(prices, record, &affix, limit_));
     }
   }
@@ -319,7 +318,7 @@ Acceptance LevelDraws::acceptance() {
         (making.first == Making::Book && bookSpells().empty()))
       level.stall = Stall::NoSpell;
     Prices prices;
-    for (const auto& [price, entries] : byPrice) prices.push_back({price, entries});
+    for (const auto& [price, inPool] : byPrice) prices.push_back({price, inPool});
     add(level.weighed, 1, draws(making.first, making.second, prices, nullptr));
   }
   if (level.stall == Stall::None && !level.weighed.unheld && level.weighed.accepted == 0)

@@ -50,6 +50,15 @@ struct Priced {
 };
 using Prices = std::vector<Priced>;
 
+// The affixes an item of one flag is drawn from at a level.
+struct AffixPools {
+  std::vector<std::pair<ListIndex, int>> prefixes;  // with how often each stands in the pool
+  int prefixEntries = 0;
+  std::vector<ListIndex> suffixes;                          // before the alignment test
+  std::map<std::int32_t, std::vector<ListIndex>> agreeing;  // by the chosen prefix's alignment
+  const std::vector<ListIndex>& suffixesWith(const std::vector<AffixRecord>& records, std::int32_t alignment);
+};
+
 // What a level gives every item: its accepted weight, or why it gives none.
 struct Acceptance {
   Weighed weighed;
@@ -68,15 +77,6 @@ public:
   Weighed weigh(const OddsItem& item);
 
 private:
-  // The affixes an item of one flag is drawn from at the level.
-  struct Pools {
-    std::vector<std::pair<ListIndex, int>> prefixes;  // with how often each stands in the pool
-    int prefixEntries = 0;
-    std::vector<ListIndex> suffixes;                          // before the alignment test
-    std::map<std::int32_t, std::vector<ListIndex>> agreeing;  // by the chosen prefix's alignment
-    const std::vector<ListIndex>& suffixesWith(const std::vector<AffixRecord>& records,
-                                               std::int32_t alignment);
-  };
   using Target = const OddsItem*;  // the item asked after, or every item where null
 
   // How often `base` stands in the pool: 0 where the maker never draws it at this level.
@@ -86,8 +86,8 @@ private:
   Weighed affixDraws(std::int32_t flag, const Prices& prices, Target only);
   Weighed spellStaffDraws(const Prices& prices, Target only);
   Weighed bookDraws(const Prices& prices);
-  Pools& pools(std::int32_t flag);
-  const Pools& spellStaffPrefixes();
+  AffixPools& pools(std::int32_t flag);
+  const AffixPools& spellStaffPrefixes();
   const std::vector<SpellDraw>& staffSpells();
   const std::vector<SpellDraw>& bookSpells();
 
@@ -96,11 +96,11 @@ private:
   Maker maker_;
   int level_;
   std::int32_t limit_;
-  LevelWindow window_;                   // of the affixes' minimum levels
-  std::map<std::int32_t, Pools> pools_;  // by flag
+  LevelWindow window_;                        // of the affixes' minimum levels
+  std::map<std::int32_t, AffixPools> pools_;  // by flag
   std::optional<std::vector<SpellDraw>> staffSpells_;
   std::optional<std::vector<SpellDraw>> bookSpells_;
-  std::optional<Pools> spellStaffPrefixes_;  // its prefixes alone
+  std::optional<AffixPools> spellStaffPrefixes_;  // its prefixes alone
 };
 
 }  // namespace pricewright

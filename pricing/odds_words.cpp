@@ -70,13 +70,13 @@ std::optional<std::size_t> best(const std::vector<std::optional<double>>& chance
 }
 
 std::vector<std::optional<double>> chancesOf(const std::vector<LevelChance>& levels) {
-  std::vector<std::optional<double>> chances;
-  for (const LevelChance& level : levels) chances.push_back(level.chance);
+  std::vector<std::optional<double>> chances(levels.size());
+  std::ranges::transform(levels, chances.begin(), &LevelChance::chance);
   return chances;
 }
 }  // namespace
 
-std::string_view makerName(Maker maker) { return wordsOf(maker).name; }
+std::string_view makerName(Maker maker) { return kMakerWords[indexOf(maker)].name; }
 
 std::string oneIn(double chance, const Noun& noun) {
   if (chance >= 1) return "every " + std::string(noun.one);

@@ -65,8 +65,8 @@ void checkIndex(const Records& records, std::optional<ListIndex> index, std::str
 ShopOdds::ShopOdds(ShopTables tables) : tables_(std::move(tables)) {
   for (auto& byMaker : accepted_)
     for (const Maker maker : kMakers)
-      byMaker[pricewright::indexOf(maker)].resize(
-          static_cast<std::size_t>(levelsOf(maker).highest - levelsOf(maker).lowest + 1));
+      byMaker[pricewright::indexOf(maker)].resize(static_cast<std::size_t>(levelsOf(maker).highest) + 1 -
+                                                  static_cast<std::size_t>(levelsOf(maker).lowest));
 }
 
 const Acceptance& ShopOdds::acceptance(Players players, Maker maker, int level) {
@@ -77,14 +77,14 @@ const Acceptance& ShopOdds::acceptance(Players players, Maker maker, int level) 
 }
 
 ItemOdds ShopOdds::odds(const OddsItem& item, Players players) {
-  const ShopTables& tables = tables_.tables;
-  checkIndex(tables.baseItems, item.base, "base item");
-  checkIndex(tables.prefixes, item.prefix, "prefix");
-  checkIndex(tables.suffixes, item.suffix, "suffix");
-  checkIndex(tables.spells, item.spell, "spell");
+  const ShopTables& read = tables_.tables;
+  checkIndex(read.baseItems, item.base, "base item");
+  checkIndex(read.prefixes, item.prefix, "prefix");
+  checkIndex(read.suffixes, item.suffix, "suffix");
+  checkIndex(read.spells, item.spell, "spell");
   ItemOdds odds;
   for (const Maker maker : kMakers) odds.makers[pricewright::indexOf(maker)].maker = maker;
-  if (tables.shops.game == Game::Hellfire) {
+  if (read.shops.game == Game::Hellfire) {
     odds.unavailable = kNoOddsForExpansion;
     return odds;
   }

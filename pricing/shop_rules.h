@@ -268,7 +268,9 @@ constexpr int shopLevel(Players players, int characterLevel, int deepestLevel) {
 // to 30.
 constexpr std::array<int, 6> premiumItemLevels(int characterLevel) {
   std::array<int, 6> levels{-1, -1, 0, 0, 1, 2};
-  for (int& level : levels) level = std::clamp(characterLevel + level, 1, kHighestItemLevel);
+  std::ranges::transform(levels, levels.begin(), [&](int offset) {
+    return std::clamp(characterLevel + offset, 1, kHighestItemLevel);
+  });
   return levels;
 }
 // The levels a maker's odds are given for: the shop level for Griswold's

@@ -67,11 +67,14 @@ struct Arithmetic {
 std::vector<std::int64_t> everyRoll(std::int32_t first, std::int32_t last) {
   const auto count =
       static_cast<std::int32_t>(static_cast<std::uint32_t>(last) - static_cast<std::uint32_t>(first) + 1U);
-  std::vector<std::int64_t> all{first};
-  for (std::int64_t roll = std::int64_t{first} + 1; roll < std::int64_t{first} + count; ++roll)
-    all.push_back(roll);
+  // random(count) gives 0 for a count of 0 or less.
+  std::vector<std::int64_t> all(static_cast<std::size_t>(std::max(count, 1)));
+  std::iota(all.begin(), all.end(), std::int64_t{first});
   return all;
 }
+
+bool inBook(const SpellRecord& s, int level) { return s.bookLevel != -1 && s.bookLevel <= level; }
+bool onStaff(const SpellRecord& s, int level) { return s.staffLevel != -1 && s.staffLevel <= level; }
 
 // What one level gives, enumerated draw by draw from the shop rules.
 struct Enumerated {
@@ -83,10 +86,10 @@ struct Enumerated {
 class Enumeration {
 public:
   Enumeration(const ShopTables& t, Players players, Maker maker, int level, const OddsItem& item)
-      : t_(t), multi_(players == Players::Multi), maker_(maker), level_(level), item_(item),
-        limit_(t.shops.limits[maker == Maker::Wirt    ? 1
-                              : maker == Maker::Adria ? 2
-                                                      : 0]) {}
+      : t_(t), item_(item), limit_(t.shops.limits[maker == Maker::Wirt    ? 1
+                                                  : maker == Maker::Adria ? 2
+                                                                          : 0]),
+        maker_(maker), level_(level), multi_(players == Players::Multi) {}
 
   Enumerated run() {
     std::vector<std::pair<int, int>> pool;  // base item, entries
@@ -128,9 +131,7 @@ private:
     if (maker_ == Maker::Adria) {
       if (b.itemType == 10) return staff(b, chance, 2 * level_);
       if (b.miscKind != 0x18) return plain(b.basePrice, chance);
-      for (const auto& [spell, times] :
-           walk([](const SpellRecord&s, int l) { return s.bookLevel != -1 && s.bookLevel <= l; },
-                std::max(level_, 1))) {
+      for (const auto& [spell, times] : walk(inBook, std::max(level_, 1))) {
         Arithmetic game;
         outcome(
             chance * over(times, 37), -1, -1, -1,
@@ -162,12 +163,12 @@ private:
         for (const std::int64_t sr :
              s ? everyRoll(s->effectMin, s->effectMax) : std::vector<std::int64_t>{0}) {
           Arithmetic game;
-          std::vector<std::pair<const AffixRecord*, std::int64_t>> affixes;
-          if (p) affixes.emplace_back(p, pr);
-          if (s) affixes.emplace_back(s, sr);
+          std::vector<std::pair<const AffixRecord*, std::int64_t>> chosen;
+          if (p) chosen.emplace_back(p, pr);
+          if (s) chosen.emplace_back(s, sr);
           const std::int64_t withCharges =
               charges ? game.kept(base + game.kept(n * charges->chargeValue) / 5) : base;
-          values.push_back(p || s || charges ? game.value(withCharges, affixes) : base);
+          values.push_back(p || s || charges ? game.value(withCharges, chosen) : base);
           held = held && game.held;
         }
     outcome(chance, prefix, suffix, spell, values, held);
@@ -230,9 +231,7 @@ private:
   // random(4) = 0: affixes; otherwise a spell by the walk, its charges, and always a prefix where any.
   void staff(const BaseItemRecord& b, Ratio chance, int lvl) {
     affixes(b.basePrice, chance * over(1, 4), 0x100, lvl / 2, lvl);
-    const auto spells =
-        walk([](const SpellRecord& s, int l) { return s.staffLevel != -1 && s.staffLevel <= l; },
-             std::max(lvl / 2, 1));
+    const auto spells = walk(onStaff, std::max(lvl / 2, 1));
     for (const auto& [spell, times] : spells) {
       std::vector<int> prefixes;
       for (int i = 0; i < static_cast<int>(t_.prefixes.size()); ++i) {
@@ -242,8 +241,8 @@ private:
       }
       if (prefixes.empty()) prefixes.push_back(-1);
       for (const int p : prefixes)
-        rolled(chance * over(3 * times, 4 * 37 * static_cast<std::int64_t>(prefixes.size())), b.basePrice, p,
-               -1, spell, &t_.spells[static_cast<std::size_t>(spell - 1)]);
+        rolled(chance * over(std::int64_t{3} * times, std::int64_t{4} * 37 * std::ssize(prefixes)),
+               b.basePrice, p, -1, spell, &t_.spells[static_cast<std::size_t>(spell - 1)]);
     }
   }
 
@@ -271,18 +270,18 @@ private:
     return taken;
   }
 
-  const ShopTables& t_;
-  bool multi_;
-  Maker maker_;
-  int level_;
-  OddsItem item_;
-  std::int64_t limit_;
-  int base_ = 0;
-  bool held_ = true;
-  bool walkNeverEnds_ = false;
   Ratio accepted_;
   Ratio ours_;
   Ratio oursHeld_;
+  const ShopTables& t_;
+  OddsItem item_;
+  std::int64_t limit_;
+  Maker maker_;
+  int level_;
+  int base_ = 0;
+  bool multi_;
+  bool held_ = true;
+  bool walkNeverEnds_ = false;
   bool oursUnheld_ = false;
 };
 
