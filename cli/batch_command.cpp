@@ -100,7 +100,7 @@ Request parsed(const Json& request) {
 }
 
 // The answer to one request line, as one JSON object.
-Json answer(const OpenedFile& file, Players players, const std::string& line, LineRead read) {
+Json answer(const OpenedFile& file, ItemAnswers& answers, const std::string& line, LineRead read) {
   Json id = nullptr;
   try {
     if (read == LineRead::TooLong)
@@ -111,7 +111,7 @@ Json answer(const OpenedFile& file, Players players, const std::string& line, Li
     if (request.is_object() && request.contains("id")) id = request["id"];
     const Request asked = parsed(request);
     const PickedItem picked = pickedItem(asked.item, file.entries);
-    ItemAnswer answered = answerItem(asked.command->command, file.game, picked, players, false);
+    ItemAnswer answered = answers.answer(asked.command->command, picked, false);
     return {{"id", id}, {"command", asked.command->name}, {"result", std::move(answered.json)}};
   } catch (const UsageError& error) {
     return {{"id", id}, {"error", errorJson(RuntimeError(ErrorNumber::InvalidProcedureCall, error.what()))}};
@@ -127,11 +127,12 @@ void runBatch(const OpenedFile& file, Players players, std::istream& in, std::os
     out.flush();
   };
   write({{"game_file", gameFileJson(file.game.version)}});
+  ItemAnswers answers(file.game, players);
   std::string line;
   for (LineRead read = readLine(in, line); read != LineRead::End; read = readLine(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (read == LineRead::Line && line.find_first_not_of(" \t") == std::string::npos) continue;
-    write(answer(file, players, line, read));
+    write(answer(file, answers, line, read));
   }
 }
 

@@ -10,13 +10,14 @@
 #include "gamedata/error.h"
 #include "gamedata/open_game.h"
 #include "pricing/picked_item.h"
+#include "pricing/shop_odds.h"
 #include "pricing/shop_rules.h"
 
 namespace pricewright {
 
 // The commands that answer for one item, alone on the command line or a line
 // at a time in a batch.
-enum class ItemCommand { Price, Stock };
+enum class ItemCommand { Price, Stock, Odds };
 
 struct ItemCommandSpec {
   ItemCommand command;
@@ -30,6 +31,8 @@ inline constexpr std::array kItemCommands = std::to_array<ItemCommandSpec>({
      "Press Get Costs for an item, as the window would, and add the game's figures.", true, false},
     {ItemCommand::Stock, "stock",
      "Which shops stock an item, over every roll of its affixes and charges the game can make.", false, true},
+    {ItemCommand::Odds, "odds",
+     "How likely each shop is to make an item, level by level, as the game draws its items.", false, true},
 });
 const ItemCommandSpec* itemCommandNamed(std::string_view name);
 
@@ -42,8 +45,19 @@ struct ItemAnswer {
   std::optional<RuntimeError> error;
 };
 
-// Raises the RuntimeError of a failed read of the file.
-ItemAnswer answerItem(ItemCommand command, const OpenGame& game, const PickedItem& picked, Players players,
-                      bool withText);
+// The answers for one open game's items, which keep what every item shares:
+// the shops' odds are worked out once, when first asked.
+class ItemAnswers {
+public:
+  ItemAnswers(const OpenGame& game, Players players) : game_(game), players_(players) {}
+
+  // Raises the RuntimeError of a failed read of the file.
+  ItemAnswer answer(ItemCommand command, const PickedItem& picked, bool withText);
+
+private:
+  const OpenGame& game_;
+  Players players_;
+  std::optional<ShopOdds> odds_;
+};
 
 }  // namespace pricewright

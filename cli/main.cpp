@@ -47,7 +47,8 @@ int item(const std::string& file, const ItemCommandLine& asked) {
   const OpenedFile opened = openedFile(file);
   const PickedItem picked = pickedItem(asked.request, opened.entries);
   const Players players = asked.multiplayer ? Players::Multi : Players::Single;
-  const ItemAnswer answer = answerItem(asked.spec->command, opened.game, picked, players, !asked.json);
+  const ItemAnswer answer =
+      ItemAnswers(opened.game, players).answer(asked.spec->command, picked, !asked.json);
   if (asked.json)
     std::cout << withGameFile(opened.game.version, answer.json).dump(2) << "\n";
   else

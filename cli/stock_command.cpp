@@ -54,7 +54,8 @@ std::string stockText(const StockReport& report) {
                     (stock.unpriced ? "; " + rollCountText(stock.unpriced) + " beyond 32 bits" : "")});
   for (const ShopFacts& shopFacts : kShops)
     aligned.row({std::string(shopFacts.name), stockedText(stock, shopFacts.shop)});
-  text += aligned.text() + std::string(kItemLevelNote) + "\n";
+  // A shop also needs the item level; `odds` tells from which level and how often each shop makes the item.
+  text += aligned.text() + "From which level and how often each shop makes it: pricewright-cli odds.\n";
   if (!report.version.layout.limitsInFile()) text += std::string(kGameOwnLimits) + "\n";
   return text;
 }

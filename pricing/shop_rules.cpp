@@ -5,7 +5,6 @@ namespace pricewright {
 std::string notOffered(Shop shop, const BaseItemRecord& base, bool affixes, bool spell, Players players) {
   if (offers(shop, base, affixes, spell, players)) return "";
   const std::int32_t type = base.itemType;
-  const bool jewellery = type == kRing || type == kAmulet;
   if (base.dropRate == 0) return "never makes this base item";
   if (shop == Shop::Adria) {
     if (type != kMisc && type != kStaff) return "sells staves and misc items only";
@@ -16,10 +15,8 @@ std::string notOffered(Shop shop, const BaseItemRecord& base, bool affixes, bool
     return "does not sell healing or mana potions, nor Town Portal, beyond her fixed stock";
   }
   if (spell) return "does not sell items with a spell";
-  if (shop == Shop::Wirt && !affixes) return "does not sell plain items";
   if (type == kStaff) return "does not sell staves";
   if (type == kMisc || type == kGold || type == kFood) return "does not sell misc items";
-  if (jewellery && !affixes) return "does not sell plain rings or amulets";
   return "does not sell rings or amulets in multiplayer";
 }
 

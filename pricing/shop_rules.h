@@ -115,12 +115,15 @@ constexpr bool draws(Maker maker, const BaseItemRecord& base, Players players) {
 // Whether `shop` ever makes an item of `base` with affixes or a spell, as
 // given, whatever the level: Griswold plain items in his basic stock and magic
 // ones in his premium stock, Wirt magic items, Adria staves (with a spell,
-// affixes, both or neither) and plain misc items, a book with its spell.
+// affixes, both or neither) and plain misc items, a book with its spell. An
+// item that draws its affixes from empty pools stays plain, so Griswold's
+// premium stock and Wirt make plain items too.
 constexpr bool offers(Shop shop, const BaseItemRecord& base, bool affixes, bool spell, Players players) {
   switch (shop) {
   case Shop::Griswold:
-    return !spell && draws(affixes ? Maker::GriswoldPremium : Maker::GriswoldBasic, base, players);
-  case Shop::Wirt: return affixes && !spell && draws(Maker::Wirt, base, players);
+    return !spell && ((!affixes && draws(Maker::GriswoldBasic, base, players)) ||
+                      draws(Maker::GriswoldPremium, base, players));
+  case Shop::Wirt: return !spell && draws(Maker::Wirt, base, players);
   case Shop::Adria:
     return draws(Maker::Adria, base, players) &&
            (base.itemType == kStaff || (!affixes && (!spell || base.miscKind == kBook)));
@@ -144,6 +147,9 @@ inline GameShops gameShops(const GameRecords& records) {
   for (const Shop shop : kShopOrder) shops.limits[indexOf(shop)] = records.limit(shop);
   return shops;
 }
+
+// The game never draws base item 0, gold, for a shop.
+inline constexpr ListIndex kFirstDrawnBaseItem = 1;
 
 // How many entries `base` takes in the maker's pool: Griswold's basic stock counts a double drop rate twice.
 constexpr int drawWeight(Maker maker, const BaseItemRecord& base) {
@@ -180,6 +186,39 @@ constexpr bool affixDrawn(const AffixRecord& affix, std::int32_t flag, LevelWind
          affix.minimumLevel <= window.high && affix.useful != 0 &&
          !(flag == kStaffFlag && affix.power == kChargesPower);
 }
+// Which affixes an item tries for: random(4) = 0 asks for a prefix, random(3)
+// != 0 for a suffix, and where it would be a prefix without a suffix, random(2)
+// keeps the prefix and adds the suffix or drops the prefix. Of 24 outcomes, 5
+// try a prefix alone, 15 a suffix alone and 4 both.
+struct AffixChoice {
+  bool prefix;
+  bool suffix;
+  int outOf24;
+};
+inline constexpr int kAffixChoiceOutcomes = 24;
+inline constexpr std::array<AffixChoice, 3> kAffixChoices{
+    {{true, false, 5}, {false, true, 15}, {true, true, 4}}};
+// A staff tries for affixes on random(4) = 0, and otherwise gets a spell.
+inline constexpr int kStaffDraws = 4;
+inline constexpr int kStaffAffixDraws = 1;
+
+// How a maker makes an item of `base`: plain, with affixes drawn for its type,
+// by the staff procedure (affixes, or a spell and a prefix), or as a book with
+// a spell. Griswold's basic stock is plain; his premium stock and Wirt's item
+// draw affixes for every type that has a flag; Adria's staves follow the staff
+// procedure, her books get a spell, and her other misc items stay plain.
+enum class Making { Plain, Affixes, Staff, Book };
+constexpr Making makingOf(Maker maker, const BaseItemRecord& base) {
+  switch (maker) {
+  case Maker::GriswoldBasic: return Making::Plain;
+  case Maker::GriswoldPremium:
+  case Maker::Wirt: return affixFlag(base.itemType) == kNoAffixes ? Making::Plain : Making::Affixes;
+  case Maker::Adria: break;
+  }
+  if (base.itemType == kStaff) return Making::Staff;
+  return base.miscKind == kBook ? Making::Book : Making::Plain;
+}
+
 // The prefix a staff with a spell always tries for: any useful staff prefix up to its level, charges
 // included.
 constexpr bool spellStaffPrefixDrawn(const AffixRecord& affix, int staffLevel) {
@@ -187,7 +226,9 @@ constexpr bool spellStaffPrefixDrawn(const AffixRecord& affix, int staffLevel) {
 }
 // How many entries an affix takes in its pool.
 constexpr int affixWeight(const AffixRecord& affix) { return affix.doubleChance != 0 ? 2 : 1; }
-// The game never puts a good suffix with an evil prefix, nor the other way round.
+// The game never puts a good suffix with an evil prefix, nor the other way round;
+// without a prefix, a suffix is tested against no alignment.
+inline constexpr std::int32_t kNoAlignment = 0;
 constexpr bool alignmentsAgree(std::int32_t prefix, std::int32_t suffix) {
   constexpr std::int32_t kGoodWithEvil = 0x11;
   return ((prefix | suffix) & 0xFF) != kGoodWithEvil;
@@ -227,8 +268,26 @@ constexpr int shopLevel(Players players, int characterLevel, int deepestLevel) {
 // to 30.
 constexpr std::array<int, 6> premiumItemLevels(int characterLevel) {
   std::array<int, 6> levels{-1, -1, 0, 0, 1, 2};
-  for (int& level : levels) level = std::clamp(characterLevel + level, 1, kHighestItemLevel);
+  std::ranges::transform(levels, levels.begin(), [&](int offset) {
+    return std::clamp(characterLevel + offset, 1, kHighestItemLevel);
+  });
   return levels;
+}
+// The levels a maker's odds are given for: the shop level for Griswold's
+// basic stock and Adria, the item level for his premium stock, the character
+// level for Wirt.
+struct LevelRange {
+  int lowest;
+  int highest;
+};
+constexpr LevelRange levelsOf(Maker maker) {
+  switch (maker) {
+  case Maker::GriswoldPremium: return {1, kHighestItemLevel};
+  case Maker::Wirt: return {1, kHighestCharacterLevel};
+  case Maker::GriswoldBasic:
+  case Maker::Adria: break;
+  }
+  return {kLowestShopLevel, kHighestShopLevel};
 }
 // New items each visit to town: 10 to 19 at Griswold's, 7 to 14 at Adria's beside her fixed ones.
 struct StockSize {

@@ -101,11 +101,7 @@ Stock stockOfPicked(const GameRecords& game, const PickedItem& picked, Players p
 // value; none with King's above 163", "every roll", or why it never does.
 std::string whichStocked(const Stock& stock, Shop shop);
 
-// What a shop stocks, in words: "45 stocked, up to 2,500: Keen 21 to 26", or "does not sell plain items".
+// What a shop stocks, in words: "45 stocked, up to 2,500: Keen 21 to 26", or "does not sell staves".
 std::string stockedText(const Stock& stock, Shop shop);
-
-// Said with every answer: what a shop needs beyond the value.
-inline constexpr std::string_view kItemLevelNote =
-    "A shop also needs the item level, which comes from the character's level; Pricewright does not read it.";
 
 }  // namespace pricewright

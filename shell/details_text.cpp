@@ -209,10 +209,11 @@ std::string gameFileLine(const OpenGame* game) {
 }
 
 std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game,
-                                   const PickedItem& picked, const ShopSettings& settings) {
+                                   const PickedItem& picked, const ShopSettings& settings,
+                                   const OddsOfGame& odds) {
   std::vector<LabelText> labels{{lblGameFile, gameFileLine(game)}};
   std::ranges::move(pressText(outcome, settings.players), std::back_inserter(labels));
-  labels.push_back({lblWhereToBuy, whereToBuy(game, picked, settings)});
+  labels.push_back({lblWhereToBuy, whereToBuy(game, picked, settings, odds)});
   return labels;
 }
 

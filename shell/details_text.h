@@ -7,6 +7,7 @@
 #include "gamedata/open_game.h"
 #include "pricing/press.h"
 #include "shell/remembered.h"
+#include "shell/where_to_buy.h"
 
 namespace pricewright {
 
@@ -23,7 +24,8 @@ struct LabelText {
 // item can be bought, over every roll the game can make of it, and how often
 // for the player's `settings`, which also decide the game's figures.
 std::vector<LabelText> detailsText(const PressOutcome& outcome, const OpenGame* game,
-                                   const PickedItem& picked, const ShopSettings& settings);
+                                   const PickedItem& picked, const ShopSettings& settings,
+                                   const OddsOfGame& odds);
 
 // The Details window's whole text to paste into a forum post: the version
 // line on top, the table's columns aligned in spaces, then the rest.

@@ -18,6 +18,7 @@ template <typename Operation> void Session::run(Operation operation) {
 
 void Session::open() {
   lastPress_ = {};
+  odds_.reset();
   run([this] {
     fileOpen(game_, window_);
     if (game_) recentFiles_.opened(window_.chosenFileName());
@@ -26,6 +27,7 @@ void Session::open() {
 
 void Session::openFile(const std::string& path) {
   lastPress_ = {};
+  odds_.reset();
   run([this, &path] {
     fileOpenNamed(game_, window_, path);
     recentFiles_.opened(path);
@@ -50,6 +52,13 @@ void Session::picked(ListBox list) {
 
 void Session::normalItemOnlyClicked() {
   run([this] { plainItemChosen(window_); });
+}
+
+std::vector<LabelText> Session::details() const {
+  return detailsText(lastPress_, game(), pickedItem(window_), shopSettings_, [this]() -> ShopOdds& {
+    if (!odds_) odds_.emplace(shopTables(game_->records()));
+    return *odds_;
+  });
 }
 
 void Session::shopChoicePicked(std::string_view control, int shown) {

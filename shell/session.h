@@ -59,9 +59,7 @@ public:
   // What the last "Get Costs" did.
   const PressOutcome& lastPress() const { return lastPress_; }
   // What the Details window shows now: the open file, the last press, and where the picked item is sold.
-  std::vector<LabelText> details() const {
-    return detailsText(lastPress_, game(), pickedItem(window_), shopSettings_);
-  }
+  std::vector<LabelText> details() const;
 
 private:
   template <typename Operation> void run(Operation operation);
@@ -73,6 +71,8 @@ private:
   ShopSettings shopSettings_;
   std::optional<OpenGame> game_;
   PressOutcome lastPress_;
+  // The open game's shops' odds, worked out when the Details window first needs them; gone with the file.
+  mutable std::optional<ShopOdds> odds_;
 };
 
 }  // namespace pricewright

@@ -4,6 +4,7 @@
 
 #include "pricing/game_rules.h"
 #include "pricing/number_text.h"
+#include "pricing/odds_words.h"
 #include "pricing/stock.h"
 
 namespace pricewright {
@@ -22,6 +23,26 @@ std::string stockLines(const Stock& stock) {
   return text;
 }
 
+// The picked records, as the odds name an item.
+OddsItem oddsItem(const PickedItem& picked) {
+  const auto index = [&](Table table) {
+    return picked.picked(table) ? std::optional(picked.pick(table).index) : std::nullopt;
+  };
+  return {picked.pick(Table::BaseItems).index, index(Table::Prefixes), index(Table::Suffixes),
+          index(Table::Spells)};
+}
+
+// A line per shop: from which level it makes the item, and how often at the player's level.
+std::string oddsLines(ShopOdds& odds, const PickedItem& picked, const ShopSettings& settings) {
+  const ItemOdds item = odds.odds(oddsItem(picked), settings.players);
+  if (!item.unavailable.empty()) return item.unavailable;
+  std::string lines;
+  for (const MakerOdds& maker : item.makers)
+    lines += (lines.empty() ? "" : "\n") + std::string(makerName(maker.maker)) + ": " +
+             oddsWordsAt(maker, settings.shopLevel(), settings.characterLevel) + ".";
+  return lines;
+}
+
 // "At character level 20, deepest dungeon level 12 (shop level 14), in single player:"
 std::string settingsLine(const ShopSettings& settings) {
   return "At character level " + std::to_string(settings.characterLevel) + ", deepest dungeon level " +
@@ -30,13 +51,14 @@ std::string settingsLine(const ShopSettings& settings) {
 }
 }  // namespace
 
-std::string whereToBuy(const OpenGame* game, const PickedItem& picked, const ShopSettings& settings) {
+std::string whereToBuy(const OpenGame* game, const PickedItem& picked, const ShopSettings& settings,
+                       const OddsOfGame& odds) {
   if (!game || std::ranges::none_of(kTables, [&](Table table) { return picked.picked(table); }))
     return "Pick an item in the main window: this shows which shops can stock it, over every roll the game "
            "can make of it, and from which level and how often each makes it.";
   try {
     std::string text = stockLines(stockOfPicked(game->records(), picked, settings.players));
-    text += "\n" + settingsLine(settings);
+    text += "\n" + settingsLine(settings) + "\n" + oddsLines(odds(), picked, settings);
     return game->version.layout.limitsInFile() ? text : text + "\n" + std::string(kGameOwnLimits);
   } catch (const RuntimeError& error) {
     return error.whatFailed();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shell/details_window_layout.h"
 #include "shell/session.h"
 #include "tests/support/described_item.h"
 #include "tests/support/recording_window.h"
@@ -20,6 +21,12 @@ std::string details(const std::string& item) {
   const PickedItem picked = tests::describeItem(item, file);
   window.dialogAnswers.emplace_back(directory.write(file));
   session.open();
+  for (const tests::Clause& clause : tests::clauses(item))
+    if (clause.word == "levels") {
+      session.shopChoicePicked(cboCharacterLevel, clause.whole(0) - 1);
+      session.shopChoicePicked(cboDungeonLevel, clause.whole(1) - 1);
+      session.shopChoicePicked(chkMultiplayer, clause.text == "multi" ? 1 : 0);
+    }
   if (item != "nothing pressed") {
     window.describe(picked);
     session.getCostsPressed();

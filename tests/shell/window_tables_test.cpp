@@ -44,7 +44,7 @@ TEST(WindowTables, NameEachControlAndMenuOnceInsideItsWindowAndTakeTheFocusInTab
   }
   // Every label the Details texts fill is there; the main window's controls
   // are looked up by name as the shells build them.
-  for (const LabelText& label : detailsText({}, nullptr, {}, {}))
+  for (const LabelText& label : detailsText({}, nullptr, {}, {}, {}))
     EXPECT_NE(std::ranges::find(detailsWindowControls(), label.label, &ControlSpec::name),
               detailsWindowControls().end())
         << label.label;

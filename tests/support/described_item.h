@@ -10,7 +10,8 @@ namespace pricewright::tests {
 // Sets up record 3 of each table as `item` says, in the case tables' clauses,
 // and returns the item picked; limits are the game's own (140000 90000
 // 140000) unless given, and a spell's charges range from 0 to 100 unless given;
-// the base item is a sword, or a staff where a spell is picked, drawn at any level:
+// the base item is a sword, or a staff where a spell is picked, drawn at any level, and an affix
+// is useful on weapons and staves from item level 1:
 //   normal: "Normal Item Only" checked      base BasePrice
 //   spell [ChargesMin ChargesMax] ChargeValue "charges"
 //   prefix (or suffix) EffectMin EffectMax CostMin CostMax PriceMultiplier "typed value"
@@ -28,7 +29,11 @@ inline PickedItem describeItem(const std::string& item, GameFileFixture& file) {
     for (const auto& [word, table] : {std::pair{"prefix", Table::Prefixes}, {"suffix", Table::Suffixes}})
       if (c.word == word) {
         pick(table);
-        file.setAffix(table, 3, c.affix());
+        AffixRecord affix = c.affix();
+        affix.minimumLevel = 1;
+        affix.itemKinds = kWeaponFlag | kStaffFlag;
+        affix.useful = 1;
+        file.setAffix(table, 3, affix);
       }
     if (c.word == "spell") {
       pick(Table::Spells);
