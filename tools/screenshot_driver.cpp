@@ -12,22 +12,30 @@
 #include <iostream>
 
 #include "qt_shell/main_window.h"
-#include "tests/support/game_file_fixture.h"
+#include "tests/support/lifelike_file.h"
 
 namespace {
 
 using namespace pricewright;
 using pricewright::tests::GameFileFixture;
 
-// A file with a few made-up names and an item that Griswold stocks at some rolls only.
+// Lifelike tables with a few made-up names, and an item that Griswold stocks at some rolls only and that the
+// shops make from the first levels on.
 GameFileFixture showcaseFile() {
-  GameFileFixture file;
+  GameFileFixture file = pricewright::tests::lifelikeFile();
+  const auto affix = [](std::int32_t minimumLevel, const AffixRecord& ranges) {
+    AffixRecord record = ranges;
+    record.minimumLevel = minimumLevel;
+    record.itemKinds = kWeaponFlag;
+    record.useful = 1;
+    return record;
+  };
   file.setName(Table::Prefixes, 4, "Keen", 5000);
-  file.setAffix(Table::Prefixes, 4, {21, 30, 1000, 2000, 2});
+  file.setAffix(Table::Prefixes, 4, affix(8, {21, 30, 1000, 2000, 2}));
   file.setName(Table::BaseItems, 2, "Short Blade", 5040);
-  file.setBasePrice(2, 100);
+  file.setBaseItem(2, {.basePrice = 100, .dropRate = 1, .itemType = kSword, .minimumLevel = 3});
   file.setName(Table::Suffixes, 3, "of the Fox", 5080);
-  file.setAffix(Table::Suffixes, 3, {5, 10, 300, 600, 1});
+  file.setAffix(Table::Suffixes, 3, affix(6, {5, 10, 300, 600, 1}));
   file.setLimits({2500, 90000, 90000});
   return file;
 }
@@ -100,6 +108,8 @@ int main(int argc, char** argv) {
 
   window.showDetails();
   if (!QTest::qWaitForWindowExposed(window.detailsWindow())) return 1;
+  pick(*window.detailsWindow()->findChild<QComboBox*>("cboCharacterLevel"), 5);
+  pick(*window.detailsWindow()->findChild<QComboBox*>("cboDungeonLevel"), 5);
   if (!save(*window.detailsWindow(), folder + "/details-window.png")) return 1;
   return 0;
 }
