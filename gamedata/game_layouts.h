@@ -6,6 +6,11 @@
 
 namespace pricewright {
 
+// Every known release's data section, where the names lie, is loaded so that
+// this is the load address of the file's first byte. A file that is no
+// Windows program, whose sections cannot say it, is read with it.
+inline constexpr std::int32_t kKnownLoadAddressOfFirstByte = 0x402200;
+
 // One row per layout of the game file. Adding a release family means adding
 // its row here and its released files to gamedata/releases.cpp.
 
@@ -13,7 +18,7 @@ namespace pricewright {
 inline constexpr GameLayout kDiablo107{
     .name = "1.07",
     .versionText = {0x8D3C8, "Diablo v1.07"},
-    .loadAddressOfFirstByte = 0x402200,
+    .addresses = {kKnownLoadAddressOfFirstByte},
     // record 0, count, in the order of kTables
     .tables = {{{0x7AAF8, 83}, {0x7BAB8, 95}, {0x8E448, 156}, {0xA1288, 36}}},
     .limits = {{{0x24332}, {0x244D1}, {0x248D0}}},
@@ -26,7 +31,7 @@ inline constexpr GameLayout kDiablo107{
 inline constexpr GameLayout kDiablo109{
     .name = "1.09",
     .versionText = {0x8C38C, "Diablo v1.09"},
-    .loadAddressOfFirstByte = 0x402200,
+    .addresses = {kKnownLoadAddressOfFirstByte},
     .tables = {{{0x79AA8, 83}, {0x79AA8 + 84 * 48, 95}, {0x8D408, 156}, {0xA01C8 + 56, 36}}},
     .limits = {{{std::nullopt, 140'000}, {std::nullopt, 90'000}, {std::nullopt, 140'000}}},
 };

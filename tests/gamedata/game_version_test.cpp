@@ -25,13 +25,23 @@ std::string opened(const std::string& file) {
     return std::ranges::find(clauses, word, &tests::Clause::word) != clauses.end();
   };
   tests::GameFileFixture fixture(has("1.09") ? kDiablo109 : kDiablo107, !has("bare"));
-  if (has("md5") || has("program")) fixture.makeWindowsProgram();
+  if (has("md5") || has("program") || has("windows")) fixture.makeWindowsProgram();
+  // The names in a read-only section, the tables in a data section, neither loaded where the releases' are.
+  if (has("sections"))
+    fixture.makeWindowsProgram({{".text", 0x1000, 0x400, 0xC00},
+                                {".rdata", 0x5000, 0x1000, 0x1F000},
+                                {".data", 0x40000, 0x20000, 680'000 - 0x20000}});
+  if (has("renamed"))
+    fixture.nameEveryRecord([](Table table, ListIndex index) {
+      return std::string(1, static_cast<char>(0xC6)) + "l" + std::to_string(index * 7 + indexOf(table));
+    });
   std::string release;
   for (const tests::Clause& c : clauses) {
     const auto size = static_cast<std::size_t>(c.numbers.empty() ? 0 : c.whole(0));
     if (c.word == "address")
-      fixture.setNameAddress(tests::tableNamed(c.text), static_cast<ListIndex>(c.whole(0)),
-                             c.whole(1));
+      fixture.setNameAddress(tests::tableNamed(c.text), static_cast<ListIndex>(c.whole(0)), c.whole(1));
+    if (c.word == "text") fixture.setBytes(c.whole(0) + 1, c.text);
+    if (c.word == "value") fixture.setValue(c.whole(0), c.whole(1));
     if (c.word == "cut" || c.word == "program" || c.word == "grow") fixture.resize(size);
     if (c.word == "zeros") fixture.resize(0), fixture.resize(size, '\0');
     if (c.word == "md5") release = c.text;
@@ -47,7 +57,10 @@ std::string opened(const std::string& file) {
             (version.release ? std::string(version.release->name) : "-") + " | " +
             (modified ? *modified ? "modified" : "unmodified" : "unknown") + " | " + version.described() +
             " |";
-    for (const auto& entries : load.listEntries()) shown += " " + std::to_string(entries.size());
+    const ListEntries entries = load.listEntries();
+    for (const auto& list : entries) shown += " " + std::to_string(list.size());
+    if (has("names"))
+      for (const auto& list : entries) shown += (&list == &entries[0] ? " " : "/") + list.front();
   } catch (const RuntimeError& error) {
     shown = error.what();  // as the Error box shows it
   }

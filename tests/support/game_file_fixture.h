@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,14 +18,28 @@
 
 namespace pricewright::tests {
 
-// A synthetic game executable in memory, laid out as `layout` says. Every
-// byte not placed on purpose holds a fixed non-zero pseudo-random pattern, so
-// a read from a wrong place shows. Each record starts out named "Prefix 0",
-// ..., "Base 155", its name in a 32-byte slot of its own before the tables,
-// and the layout's version text lies in its place unless left out.
+// A section of the fixture's Windows program: its name, its address relative to the image base, and the
+// bytes of the file it holds.
+struct FixtureSection {
+  std::string name;
+  std::uint32_t relativeAddress;
+  std::int32_t fileOffset;
+  std::int32_t size;
+};
+
+// Where the releases' own headers load them.
+inline constexpr std::uint32_t kImageBase = 0x400000;
+
+// A synthetic game executable in memory, laid out as `layout` says, wherever
+// that puts its tables. Every byte not placed on purpose holds a fixed
+// non-zero pseudo-random pattern, so a read from a wrong place shows. Each
+// record starts out named "Prefix 0", ..., "Base 155", its name in a 32-byte
+// slot of its own from position 16001 on, and the layout's version text lies
+// in its place unless left out.
 class GameFileFixture {
 public:
   static constexpr std::size_t kDefaultSize = 680'000;
+  static constexpr std::int32_t kFirstNameSlot = 16'001;
 
   explicit GameFileFixture(const GameLayout& layout = kDiablo107, bool versionText = true)
       : layout_(layout), bytes_(kDefaultSize) {
@@ -33,11 +48,7 @@ public:
       x = (x ^ x >> 15) * 0x85EBCA6Bu;
       bytes_[offset] = static_cast<char>((x ^ x >> 13) % 255 + 1);
     }
-    std::int32_t slot = 16'001;
-    const char* const names[] = {"Prefix", "Suffix", "Base", "Spell"};  // in the order of kTables
-    for (const Table table : kTables)
-      for (ListIndex index = 0; index < layout.table(table).recordCount; ++index, slot += 32)
-        setName(table, index, names[indexOf(table)] + (" " + std::to_string(index)), slot);
+    nameEveryRecord();
     if (versionText) setBytes(layout.versionText.offset + 1, std::string(layout.versionText.text));
   }
 
@@ -87,19 +98,67 @@ public:
   // Points the record's NameAddress at `position` and writes `name` there, then
   // a zero byte when shorter than a name field.
   void setName(Table table, ListIndex index, const std::string& name, std::int32_t position) {
-    setNameAddress(table, index, position + layout_.loadAddressOfFirstByte - 1);
+    setNameAddress(table, index, addressOf(position));
     setBytes(position, name.size() < kNameFieldSize ? name + '\0' : name);
+  }
+  // Names each record as the constructor does, "Prefix 0" and on, or as `named` says, each in its own slot.
+  void nameEveryRecord(const std::function<std::string(Table, ListIndex)>& named = {}) {
+    std::int32_t slot = kFirstNameSlot;
+    const char* const names[] = {"Prefix", "Suffix", "Base", "Spell"};  // in the order of kTables
+    for (const Table table : kTables)
+      for (ListIndex index = 0; index < layout_.table(table).recordCount; ++index, slot += 32)
+        setName(table, index,
+                named ? named(table, index) : names[indexOf(table)] + (" " + std::to_string(index)), slot);
+  }
+  // The load address of the byte at `position`: through the sections of a Windows program, else by the
+  // layout's constant.
+  std::int32_t addressOf(std::int32_t position) const {
+    if (sections_.empty()) return position + layout_.addresses.loadAddressOfFirstByte - 1;
+    for (const FixtureSection& section : sections_)
+      if (position - 1 >= section.fileOffset && position - 1 < section.fileOffset + section.size)
+        return static_cast<std::int32_t>(kImageBase + section.relativeAddress) + position - 1 -
+               section.fileOffset;
+    throw std::out_of_range("position " + std::to_string(position) + " lies in no section");
   }
   void setBytes(std::int32_t position, const std::string& bytes) {
     if (position < 1 || position - 1 + bytes.size() > bytes_.size())
       throw std::out_of_range("outside the file");
     bytes.copy(bytes_.data() + position - 1, bytes.size());
   }
-  // Makes it a Windows program, as every release is: "MZ", and "PE" where its first header points.
-  void makeWindowsProgram() {
+  // The sections of the fixture's Windows program by default: code, then data
+  // to the end of the file, which loads where every release's data does.
+  std::vector<FixtureSection> releaseSections() const {
+    return {{".text", 0x1000, 0x400, 0xA00},
+            {".data", 0x3000, 0xE00, static_cast<std::int32_t>(bytes_.size()) - 0xE00}};
+  }
+  // Makes it a Windows program, as every release is: "MZ", "PE" where its
+  // first header points, and the headers of a 32-bit program with `sections`,
+  // through which every record's name is placed anew.
+  void makeWindowsProgram(const std::vector<FixtureSection>& sections = {}) {
+    constexpr std::int32_t kHeader = 0x80;
+    constexpr std::int32_t kOptionalHeader = kHeader + 24;
+    constexpr std::int32_t kOptionalHeaderSize = 0xE0;
+    sections_ = sections.empty() ? releaseSections() : sections;
+    setBytes(1, std::string(0x400, '\0'));
     setBytes(1, "MZ");
-    setValue(0x3C + 1, 0x80);
-    setBytes(0x80 + 1, std::string("PE\0\0", 4));
+    setValue(0x3C + 1, kHeader);
+    setBytes(kHeader + 1, std::string("PE\0\0\x4C\x01", 6));  // an Intel 386 program
+    setBytes(kHeader + 7, {static_cast<char>(sections_.size()), 0});
+    setBytes(kHeader + 21, {static_cast<char>(kOptionalHeaderSize), 0, 0x0F, 0x01});
+    setBytes(kOptionalHeader + 1, "\x0B\x01");  // a 32-bit program's optional header
+    setValue(kOptionalHeader + 29, static_cast<std::int32_t>(kImageBase));
+    setValue(kOptionalHeader + 33, 0x1000);  // the sections' alignment in memory
+    setValue(kOptionalHeader + 37, 0x200);   // and in the file
+    std::int32_t header = kOptionalHeader + kOptionalHeaderSize + 1;
+    for (const FixtureSection& section : sections_) {
+      setBytes(header, section.name.substr(0, 8));
+      setValue(header + 8, section.size);
+      setValue(header + 12, static_cast<std::int32_t>(section.relativeAddress));
+      setValue(header + 16, section.size);
+      setValue(header + 20, section.fileOffset);
+      header += 40;
+    }
+    nameEveryRecord();
   }
   void resize(std::size_t size, char fill = 0x5A) { bytes_.resize(size, fill); }
   void writeTo(const std::filesystem::path& path) const {
@@ -107,8 +166,9 @@ public:
   }
 
 private:
-  const GameLayout& layout_;
+  GameLayout layout_;
   std::vector<char> bytes_;
+  std::vector<FixtureSection> sections_;
 };
 
 // The table messages call `name` ("base item"), as the case tables do.
