@@ -11,6 +11,12 @@ namespace pricewright {
 // Windows program, whose sections cannot say it, is read with it.
 inline constexpr std::int32_t kKnownLoadAddressOfFirstByte = 0x402200;
 
+// The game's own limits, for a layout that does not know where its file keeps them.
+inline constexpr std::array<LimitLayout, 3> kDiabloOwnLimits{
+    {{std::nullopt, 140'000}, {std::nullopt, 90'000}, {std::nullopt, 140'000}}};
+inline constexpr std::array<LimitLayout, 3> kHellfireOwnLimits{
+    {{std::nullopt, 200'000}, {std::nullopt, 200'000}, {std::nullopt, 200'000}}};
+
 // One row per layout of the game file. Adding a release family means adding
 // its row here and its released files to gamedata/releases.cpp.
 
@@ -33,9 +39,19 @@ inline constexpr GameLayout kDiablo109{
     .versionText = {0x8C38C, "Diablo v1.09"},
     .addresses = {kKnownLoadAddressOfFirstByte},
     .tables = {{{0x79AA8, 83}, {0x79AA8 + 84 * 48, 95}, {0x8D408, 156}, {0xA01C8 + 56, 36}}},
-    .limits = {{{std::nullopt, 140'000}, {std::nullopt, 90'000}, {std::nullopt, 140'000}}},
+    .limits = kDiabloOwnLimits,
 };
 
 inline constexpr std::array kGameLayouts{&kDiablo107, &kDiablo109};
+
+// Tables found in the file by their records' shape, where nothing names the
+// file's layout, make a layout of this name. Their limits are the game's own.
+inline constexpr std::string_view kFoundLayoutName = "found";
+
+// Hellfire, the expansion, keeps the same records, more of them. Where they
+// lie is not public, so its tables are always found. Found tables of these
+// counts, or a file carrying this text, are Hellfire's.
+inline constexpr std::array<std::int16_t, 4> kHellfireCounts{86, 98, 166, 51};  // in the order of kTables
+inline constexpr std::string_view kHellfireVersionText = "Hellfire v1.01";
 
 }  // namespace pricewright

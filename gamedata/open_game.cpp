@@ -73,7 +73,7 @@ RuntimeError GameLoad::stoppedAt(std::string_view doing, Table table, ListIndex 
   const RuntimeError stopped(error.number(), std::string(doing) + " \"" + file_.path() + "\" stopped at " +
                                                  std::string(shapeOf(table).name) + " record " +
                                                  std::to_string(index) + ". " + error.whatFailed());
-  return version_.recognised == Recognised::NotAtAll ? stopped.withSentence(kWhatPricewrightReads) : stopped;
+  return version_.recognised == Recognised::ByShape ? stopped.withSentence(kWhatPricewrightReads) : stopped;
 }
 
 OpenGame GameLoad::open() && { return {std::move(file_), version_}; }

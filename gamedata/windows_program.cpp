@@ -37,7 +37,7 @@ std::uint32_t unsignedAt(std::string_view bytes, std::size_t offset, std::size_t
 
 // The bytes at zero-based `offset`, or the error saying the headers end early.
 std::string headerBytes(const ByteSource& file, std::int64_t offset, std::int64_t count) {
-  const std::string bytes =
+  std::string bytes =
       file.readAvailable(static_cast<std::int32_t>(offset + 1), static_cast<std::int32_t>(count));
   if (std::ssize(bytes) != count) unreadable("the file ends inside its headers");
   return bytes;

@@ -125,6 +125,54 @@ public:
       throw std::out_of_range("outside the file");
     bytes.copy(bytes_.data() + position - 1, bytes.size());
   }
+  // Gives every record the game's shape, each field in its range, and ends the
+  // tables as the game does: an affix record whose power is -1 after each
+  // affix table (its power kept in a byte, zeros after it), a base item record
+  // whose location is -1 after the base items, the empty spell before the
+  // spells. What the search by shape finds.
+  void shapeRecords() {
+    for (const Table affixes : {Table::Prefixes, Table::Suffixes}) {
+      const ListIndex count = layout_.table(affixes).recordCount;
+      for (ListIndex i = 0; i < count; ++i)
+        setAffix(affixes, i,
+                 {.effectMin = i,
+                  .effectMax = i * 2 + 1,
+                  .costMin = 100 * i,
+                  .costMax = 150 * i + 10,
+                  .priceMultiplier = i % 7 - 2,
+                  .power = i % 60,
+                  .minimumLevel = i % 30,
+                  .itemKinds = (i % 2 == 0 ? 0x1000 : 0x100010) | (i % 3 == 0 ? 0x1 : 0),
+                  .alignment = 0,
+                  .doubleChance = i % 5 == 0 ? 1 : 0,
+                  .useful = 1});
+      setAffix(affixes, count, {.power = 0xFF});
+      setNameAddress(affixes, count, 0);
+    }
+    const ListIndex baseItems = layout_.table(Table::BaseItems).recordCount;
+    for (ListIndex i = 0; i < baseItems; ++i)
+      setBaseItem(i, {.basePrice = 10 * i,
+                      .dropRate = i % 3,
+                      .itemClass = i % 4,
+                      .location = i % 9,
+                      .graphic = i,
+                      .itemType = i % 15,
+                      .minimumLevel = i % 25,
+                      .miscKind = i % 30,
+                      .spell = 0});
+    setBaseItem(baseItems, {.location = -1});
+    setNameAddress(Table::BaseItems, baseItems, 0);
+    for (ListIndex i = 0; i < layout_.table(Table::Spells).recordCount; ++i)
+      setSpell(i, {.chargesMin = i,
+                   .chargesMax = 3 * i,
+                   .chargeValue = 50 * i,
+                   .id = i + 1,
+                   .bookLevel = i % 15,
+                   .staffLevel = i % 9 - 1,
+                   .bookCost = 1000 + i});
+    setSpell(-1, {});
+    setNameAddress(Table::Spells, -1, 0);
+  }
   // The sections of the fixture's Windows program by default: code, then data
   // to the end of the file, which loads where every release's data does.
   std::vector<FixtureSection> releaseSections() const {
@@ -160,7 +208,21 @@ public:
     }
     nameEveryRecord();
   }
+  // Writes `table`'s first `records` records again at zero-based `offset`,
+  // framed where `framed` as the game frames the table: the affixes and base
+  // items with the record that ends them after, the spells with the empty
+  // spell before, which `offset` then holds.
+  void copyRecords(Table table, ListIndex records, std::int32_t offset, bool framed) {
+    const std::size_t size = shapeOf(table).recordSize;
+    const std::size_t first = layout_.table(table).firstRecord;
+    const std::size_t from = framed && table == Table::Spells ? first - size : first;
+    std::string copy(bytes().substr(from, first - from + records * size));
+    if (framed && table != Table::Spells)
+      copy += bytes().substr(first + layout_.table(table).recordCount * size, size);
+    setBytes(offset + 1, copy);
+  }
   void resize(std::size_t size, char fill = 0x5A) { bytes_.resize(size, fill); }
+  std::string_view bytes() const { return {bytes_.data(), bytes_.size()}; }
   void writeTo(const std::filesystem::path& path) const {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes_.data(), std::ssize(bytes_));
   }
