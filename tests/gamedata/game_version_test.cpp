@@ -18,13 +18,10 @@ std::string md5Of(std::string_view release) {
   return found == releases().end() ? "" : std::string(found->md5);
 }
 
-// The layout the case's file is written in: 1.07's or 1.09's, or Hellfire's
-// counts at 1.09's places, with its tables counted and moved as it says.
+// The layout the case's file is written in: 1.07's, 1.09's or Hellfire's, with its tables counted and moved
+// as it says.
 GameLayout layoutOf(const std::vector<tests::Clause>& clauses, const auto& has) {
-  GameLayout layout = has("1.09") || has("hellfire") ? kDiablo109 : kDiablo107;
-  if (has("hellfire"))
-    for (const Table table : kTables)
-      layout.tables[indexOf(table)].recordCount = kHellfireCounts[indexOf(table)];
+  GameLayout layout = has("hellfire") ? tests::hellfireLayout() : has("1.09") ? kDiablo109 : kDiablo107;
   for (const tests::Clause& c : clauses) {
     if (c.word == "count" || c.word == "at") {
       TableLayout& table = layout.tables[indexOf(tests::tableNamed(c.text))];
@@ -32,9 +29,6 @@ GameLayout layoutOf(const std::vector<tests::Clause>& clauses, const auto& has) 
       if (c.word == "at") table.firstRecord = c.whole(0);
     }
   }
-  // The suffixes follow the prefixes and the record that ends them, unless moved.
-  if (has("hellfire"))
-    layout.tables[1].firstRecord = layout.tables[0].firstRecord + (layout.tables[0].recordCount + 1) * 48;
   return layout;
 }
 

@@ -240,14 +240,30 @@ inline Table tableNamed(std::string_view name) {
   return *found;
 }
 
+// A made-up layout of Hellfire's tables, whose places are not public: its
+// counts at 1.09's places, the suffixes after the prefixes and their end.
+inline GameLayout hellfireLayout() {
+  GameLayout layout = kDiablo109;
+  layout.game = Game::Hellfire;
+  for (const Table table : kTables)
+    layout.tables[indexOf(table)].recordCount = kHellfireCounts[indexOf(table)];
+  const TableLayout& prefixes = layout.table(Table::Prefixes);
+  layout.tables[indexOf(Table::Suffixes)].firstRecord =
+      prefixes.firstRecord + (prefixes.recordCount + 1) * shapeOf(Table::Prefixes).recordSize;
+  return layout;
+}
+
 // The made-up records of the worked example: prefix 5 ranges over 21 to 30,
 // costing 1000 to 2000 and twice the price of base item 2, 100. Only
 // Griswold's limit, 1500, is within reach.
-inline GameFileFixture exampleFile(const GameLayout& layout = kDiablo107) {
-  GameFileFixture file(layout);
+inline void writeExample(GameFileFixture& file) {
   file.setAffix(Table::Prefixes, 5, {21, 30, 1000, 2000, 2});
   file.setBasePrice(2, 100);
   file.setLimits({1500, 1'000'000, 1'000'000});
+}
+inline GameFileFixture exampleFile(const GameLayout& layout = kDiablo107) {
+  GameFileFixture file(layout);
+  writeExample(file);
   return file;
 }
 
