@@ -1,7 +1,8 @@
 // The search for the four tables by their records' shape, on a file of 1 MiB
 // and on the largest input the fuzzer feeds: a game's file laid out as 1.09's,
-// a file of zeros, in which every aligned offset could begin the spells, and
-// the fixture's pattern, in which nothing looks like a record.
+// the fixture's pattern, in which nothing looks like a record, and three
+// files of one byte over and over: zeros; 0xFF, which could end a table at
+// every offset; 0x01, which could be the first spell's id at every offset.
 #include <benchmark/benchmark.h>
 
 #include "gamedata/game_layouts.h"
@@ -13,10 +14,12 @@ namespace {
 
 constexpr std::int64_t kFuzzerLargest = 700'000;
 
-enum Kind { GameFile, Zeros, Pattern };
+enum Kind { GameFile, Pattern, Zeros, Ends, Ones };
 
 std::string fileOf(Kind kind, std::size_t size) {
   if (kind == Zeros) return std::string(size, '\0');
+  if (kind == Ends) return std::string(size, '\xFF');
+  if (kind == Ones) return std::string(size, '\x01');
   tests::GameFileFixture fixture(kDiablo109);
   if (kind == GameFile) fixture.shapeRecords();
   fixture.resize(size);
@@ -31,7 +34,7 @@ void BM_FindTables(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(findTables(bytes, addresses));
 }
 BENCHMARK(BM_FindTables)
-    ->ArgsProduct({{GameFile, Zeros, Pattern}, {1 << 20, kFuzzerLargest}})
+    ->ArgsProduct({{GameFile, Pattern, Zeros, Ends, Ones}, {1 << 20, kFuzzerLargest}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -72,7 +72,8 @@ GameVersion recognise(const ByteSource& file, const DigestOf& digestOf) {
   }
 
   // Nothing names the file's layout: its records' shape tells where its tables lie.
-  whole = file.readAvailable(1, kLargestSearched + 1);
+  // A Windows program smaller than kLargestRelease is held whole already.
+  if (whole.empty() || whole.size() >= kLargestRelease) whole = file.readAvailable(1, kLargestSearched + 1);
   if (whole.size() > kLargestSearched)
     refuse("This file is larger than " + std::to_string(kLargestSearched >> 20) +
            " MiB, far larger than any game file, so Pricewright does not search it for the game's tables.");

@@ -73,6 +73,7 @@ constexpr std::array kSpellRanges{
 
 // The game ends the affix and base item tables with a record holding -1 in
 // this field, of which only the low byte is certain.
+constexpr char kEndByte = static_cast<char>(0xFF);
 constexpr std::int64_t kAffixEnd = offsetOf(kAffixFields, &AffixRecord::power);
 constexpr std::int64_t kBaseItemEnd = offsetOf(kBaseItemFields, &BaseItemRecord::location);
 constexpr std::int64_t kSpellId = offsetOf(kSpellFields, &SpellRecord::id);
@@ -98,7 +99,7 @@ public:
     return static_cast<signed char>(bytes_[static_cast<std::size_t>(offset)]);
   }
   int unsignedByte(std::int64_t offset) const { return byte(offset) & 0xFF; }
-  bool holdsEnd(std::int64_t offset) const { return byte(offset) == -1; }
+  std::string_view bytes() const { return bytes_; }
 
   // Whether every field of the record at `record` is plausible.
   template <std::size_t N> bool within(std::int64_t record, const std::array<Plausible, N>& ranges) const {
@@ -135,13 +136,9 @@ Look affixLook(const FileBytes& file, std::int64_t o) {
   return file.nameOf(o, Table::Prefixes) == Look::Named ? Look::Named : Look::Unlike;
 }
 
-bool affixEnds(const FileBytes& file, std::int64_t o) { return file.holdsEnd(o + kAffixEnd); }
-
 Look baseItemLook(const FileBytes& file, std::int64_t o) {
   return file.within(o, kBaseItemRanges) ? file.nameOf(o, Table::BaseItems) : Look::Unlike;
 }
-
-bool baseItemEnds(const FileBytes& file, std::int64_t o) { return file.holdsEnd(o + kBaseItemEnd); }
 
 bool isEmptySpell(const FileBytes& file, std::int64_t o) {
   return file.byte(o + kSpellId) == 0 && file.nameOf(o, Table::Spells) == Look::Nameless;
@@ -169,46 +166,57 @@ bool countable(const Run& run, Table table) {
   return run.count >= kFewestRecords[indexOf(table)] && run.count <= std::numeric_limits<ListIndex>::max();
 }
 
-// Every run of `table`'s records that begins with a named one and that
-// `ends` ends: each aligned offset is looked at once, walking each residue
-// of the record size in turn.
-template <typename LookAt, typename Ends>
-std::vector<Run> endedRuns(const FileBytes& file, Table table, LookAt look, Ends ends) {
+// Calls `visit` with each aligned record offset whose field at `field` holds
+// `byte`. Only the bytes that could end or begin a table are looked at, so
+// the search takes time by how often they occur rather than by the file's
+// size.
+template <typename Visit>
+void forEachHolding(const FileBytes& file, char byte, std::int64_t field, Visit visit) {
+  for (std::size_t at = file.bytes().find(byte); at != std::string_view::npos;
+       at = file.bytes().find(byte, at + 1)) {
+    const std::int64_t record = static_cast<std::int64_t>(at) - field;
+    if (record >= 0 && record % kAlignment == 0) visit(record);
+  }
+}
+
+// Every run of `table`'s records that begins with a named one and that a
+// record holding -1 in its `end` field ends: walked back from each such end.
+template <typename LookAt>
+std::vector<Run> endedRuns(const FileBytes& file, Table table, LookAt look, std::int64_t end) {
   const std::int64_t size = shapeOf(table).recordSize;
   std::vector<Run> runs;
-  for (std::int64_t residue = 0; residue < size; residue += kAlignment) {
-    Run run;
-    for (std::int64_t o = residue; o + size <= file.size(); o += size) {
-      if (ends(file, o)) {
-        if (countable(run, table)) runs.push_back(run);
-        run = {};
-        continue;
-      }
+  forEachHolding(file, kEndByte, end, [&](std::int64_t ending) {
+    if (ending + size > file.size()) return;
+    Run run{ending, 0, 0};
+    std::int32_t walked = 0;
+    for (std::int64_t o = ending - size; o >= 0; o -= size) {
       const Look seen = look(file, o);
-      if (seen == Look::Unlike || (seen == Look::Nameless && run.count == 0)) {
-        run = {};
-        continue;
-      }
-      if (run.count == 0) run.first = o;
-      ++run.count;
-      run.named += seen == Look::Named ? 1 : 0;
+      if (seen == Look::Unlike) break;
+      ++walked;
+      if (seen == Look::Nameless) continue;
+      // A run begins with a named record: nameless ones before it belong to none.
+      run.first = o;
+      run.count = walked;
+      ++run.named;
     }
-  }
+    if (countable(run, table)) runs.push_back(run);
+  });
   return runs;
 }
 
+// Every run of spells after an empty spell, found by the id of its first row.
 std::vector<Run> spellRuns(const FileBytes& file) {
   const std::int64_t size = shapeOf(Table::Spells).recordSize;
   std::vector<Run> runs;
-  for (std::int64_t o = 0; o + size <= file.size(); o += kAlignment) {
-    if (!isEmptySpell(file, o)) continue;
-    Run run{o + size, 0, 0};
+  forEachHolding(file, 1, size + kSpellId, [&](std::int64_t empty) {
+    if (!isEmptySpell(file, empty)) return;
+    Run run{empty + size, 0, 0};
     while (run.first + (run.count + 1) * size <= file.size() && run.count < 0xFF &&
            isSpell(file, run.first + run.count * size, run.count + 1))
       ++run.count;
     run.named = run.count;
     if (countable(run, Table::Spells)) runs.push_back(run);
-  }
+  });
   return runs;
 }
 
@@ -251,7 +259,7 @@ struct Finding {
 
 // The prefixes are the run whose end the suffixes follow at once.
 void findAffixes(const FileBytes& file, Finding& finding) {
-  std::vector<Run> runs = endedRuns(file, Table::Prefixes, affixLook, affixEnds);
+  std::vector<Run> runs = endedRuns(file, Table::Prefixes, affixLook, kAffixEnd);
   std::ranges::sort(runs, {}, &Run::first);
   const std::int64_t size = shapeOf(Table::Prefixes).recordSize;
   std::vector<std::pair<Run, Run>> pairs;
@@ -287,7 +295,7 @@ TableSearch findTables(std::string_view bytes, const AddressMap& addresses) {
   const FileBytes file(bytes, addresses);
   Finding finding;
   findAffixes(file, finding);
-  std::vector<Run> baseItems = endedRuns(file, Table::BaseItems, baseItemLook, baseItemEnds);
+  std::vector<Run> baseItems = endedRuns(file, Table::BaseItems, baseItemLook, kBaseItemEnd);
   // Most base items have a name; a run mostly of nameless ones is no table.
   std::erase_if(baseItems, [](const Run& run) { return run.named * 2 < run.count; });
   findLongest(baseItems, Table::BaseItems, finding);
