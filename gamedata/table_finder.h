@@ -19,13 +19,13 @@ struct TableSearch {
 // shape of their records alone, never by what their names say, since mods
 // rename things. A table is a run of records, each in its plausible ranges
 // and pointing through `addresses` to a short zero-terminated name in the
-// file, that begins with a named record and ends as the game ends it: the
-// affix tables with a record whose power is -1, the suffixes right after the
-// prefixes' end; the base items with a record whose location is -1; the
-// spells begin with the empty spell, and each record holds its own row as its
-// id. A run shorter than any table of the game counts for nothing; of
-// several runs the longest is the table, and two equally long ones leave the
-// file unread.
+// file (a base item may have none, most have one), that begins with a named
+// record and ends as the game ends it: the affix tables with a record whose
+// power is -1, the suffixes right after the prefixes' end; the base items
+// with a record whose location is -1; the spells begin with the empty spell,
+// and each record holds its own row as its id. A run shorter than any table
+// of the game counts for nothing; of several runs the longest is the table,
+// and two equally long ones leave the file unread.
 TableSearch findTables(std::string_view bytes, const AddressMap& addresses);
 
 }  // namespace pricewright
