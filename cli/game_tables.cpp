@@ -23,13 +23,12 @@ template <typename Record, std::size_t N, typename Read>
 TableColumns columnsOf(Table table, const std::array<RecordField<Record>, N>& fields, Read read) {
   const std::vector<RecordField<Record>> sorted = inRecordOrder(fields);
   TableColumns columns{shapeOf(table).key, table, {}, {}};
-  columns.names.reserve(sorted.size());
-  for (const RecordField<Record>& field : sorted) columns.names.push_back(field.key);
+  std::ranges::transform(sorted, std::back_inserter(columns.names), &RecordField<Record>::key);
   columns.values = [sorted, read](const GameRecords& game, ListIndex index) {
     const Record record = read(game, index);
-    std::vector<std::int32_t> values;
-    values.reserve(sorted.size());
-    for (const RecordField<Record>& field : sorted) values.push_back(record.*field.member);
+    std::vector<std::int32_t> values(sorted.size());
+    std::ranges::transform(sorted, values.begin(),
+                           [&](const RecordField<Record>& field) { return record.*field.member; });
     return values;
   };
   return columns;
