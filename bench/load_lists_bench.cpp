@@ -12,21 +12,24 @@
 namespace pricewright {
 namespace {
 
-// A 1.07 file; with `windowsProgram` it is a Windows program as every release is, so opening it hashes it
-// whole.
+// A 1.07 file; as `Kind` says, a Windows program as every release is, so opening it hashes it whole, or one
+// that no version text names, so that its tables are found by their shape.
+enum Kind { Plain, WindowsProgram, Found };
+
 struct GameFile {
-  explicit GameFile(bool windowsProgram) {
-    tests::GameFileFixture fixture;
-    if (windowsProgram) fixture.makeWindowsProgram();
+  explicit GameFile(Kind kind) {
+    tests::GameFileFixture fixture(kDiablo107, kind != Found);
+    if (kind != Plain) fixture.makeWindowsProgram();
+    if (kind == Found) fixture.shapeRecords();
     fixture.writeTo(path);
   }
   tests::TemporaryDirectory directory;
   std::filesystem::path path = directory.file("DIABLO.EXE");
 };
 
-// 0: a file that is no Windows program; 1: one that is, as the player's is.
+// 0: a file that is no Windows program; 1: one that is, as the player's is; 2: one whose tables are found.
 void BM_OpenAndLoadLists(benchmark::State& state) {
-  const GameFile file(state.range(0) == 1);
+  const GameFile file(static_cast<Kind>(state.range(0)));
   for (auto _ : state) {
     GameLoad load(file.path.string());
     benchmark::DoNotOptimize(load.listEntries());
@@ -34,11 +37,11 @@ void BM_OpenAndLoadLists(benchmark::State& state) {
     benchmark::DoNotOptimize(game);
   }
 }
-BENCHMARK(BM_OpenAndLoadLists)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenAndLoadLists)->Arg(Plain)->Arg(WindowsProgram)->Arg(Found)->Unit(benchmark::kMicrosecond);
 
 // pricewright-cli tables: every record's fields and name and the limits.
 void BM_Tables(benchmark::State& state) {
-  const GameFile file(false);
+  const GameFile file(Plain);
   for (auto _ : state) {
     const GameLoad load(file.path.string());
     benchmark::DoNotOptimize(readGameTables(load));
@@ -47,7 +50,7 @@ void BM_Tables(benchmark::State& state) {
 BENCHMARK(BM_Tables)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadTablesFloor(benchmark::State& state) {
-  const GameFile file(false);
+  const GameFile file(Plain);
   const TableLayout& spells = kDiablo107.table(Table::Spells);
   const std::streamoff end = std::streamoff{spells.firstRecord} +
                              std::streamoff{shapeOf(Table::Spells).recordSize} * spells.recordCount;

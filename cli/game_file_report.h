@@ -11,8 +11,9 @@
 namespace pricewright {
 
 // The "game_file" object every JSON answer starts with: the layout read, the
-// release the MD5 names, whether the file is modified, and whether the
-// shops' limits came from it.
+// release the MD5 (or, for Hellfire, its tables) names, whether the file is
+// modified, and whether the shops' limits came from it; for tables found by
+// their shape, "found" gives each table's offset and count.
 nlohmann::ordered_json gameFileJson(const GameVersion& version);
 
 // A command's answer with the file's "game_file" first, as a single command writes it.
@@ -24,7 +25,8 @@ nlohmann::ordered_json errorJson(const RuntimeError& error, std::string_view wha
 // A shop as JSON names it: "griswold".
 std::string shopKey(Shop shop);
 
-// The same for a reader at a terminal: "Game file: Diablo 1.09 (GOG)".
+// The same for a reader at a terminal: "Game file: Diablo 1.09 (GOG)", and
+// where the tables were found by their shape, a line saying where.
 std::string gameFileText(const GameVersion& version);
 
 }  // namespace pricewright

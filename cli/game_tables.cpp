@@ -20,15 +20,15 @@ std::vector<RecordField<Record>> inRecordOrder(const std::array<RecordField<Reco
 }
 
 template <typename Record, std::size_t N, typename Read>
-TableColumns columnsOf(std::string_view key, Table table, const std::array<RecordField<Record>, N>& fields,
-                       Read read) {
+TableColumns columnsOf(Table table, const std::array<RecordField<Record>, N>& fields, Read read) {
   const std::vector<RecordField<Record>> sorted = inRecordOrder(fields);
-  TableColumns columns{key, table, {}, {}};
-  for (const RecordField<Record>& field : sorted) columns.names.push_back(field.key);
+  TableColumns columns{shapeOf(table).key, table, {}, {}};
+  std::ranges::transform(sorted, std::back_inserter(columns.names), &RecordField<Record>::key);
   columns.values = [sorted, read](const GameRecords& game, ListIndex index) {
     const Record record = read(game, index);
-    std::vector<std::int32_t> values;
-    for (const RecordField<Record>& field : sorted) values.push_back(record.*field.member);
+    std::vector<std::int32_t> values(sorted.size());
+    std::ranges::transform(sorted, values.begin(),
+                           [&](const RecordField<Record>& field) { return record.*field.member; });
     return values;
   };
   return columns;
@@ -37,13 +37,13 @@ TableColumns columnsOf(std::string_view key, Table table, const std::array<Recor
 // In the order of kTables.
 const std::array<TableColumns, 4>& tableColumns() {
   static const std::array<TableColumns, 4> columns{
-      columnsOf("prefixes", Table::Prefixes, kAffixFields,
+      columnsOf(Table::Prefixes, kAffixFields,
                 [](const GameRecords& game, ListIndex index) { return game.affix(Table::Prefixes, index); }),
-      columnsOf("suffixes", Table::Suffixes, kAffixFields,
+      columnsOf(Table::Suffixes, kAffixFields,
                 [](const GameRecords& game, ListIndex index) { return game.affix(Table::Suffixes, index); }),
-      columnsOf("base_items", Table::BaseItems, kBaseItemFields,
+      columnsOf(Table::BaseItems, kBaseItemFields,
                 [](const GameRecords& game, ListIndex index) { return game.baseItem(index); }),
-      columnsOf("spells", Table::Spells, kSpellFields,
+      columnsOf(Table::Spells, kSpellFields,
                 [](const GameRecords& game, ListIndex index) { return game.spell(index); }),
   };
   return columns;
@@ -63,6 +63,18 @@ std::string csvRow(const std::vector<std::string>& cells) {
 
 std::string jsonText(const nlohmann::ordered_json& value) {
   return value.is_null() ? "" : value.is_string() ? value.get<std::string>() : value.dump();
+}
+
+// A JSON value as CSV columns: an object's members each as their own, "found_spells_count".
+void addColumns(const std::string& key, const nlohmann::ordered_json& value, std::vector<std::string>& keys,
+                std::vector<std::string>& values) {
+  if (!value.is_object()) {
+    keys.push_back(key);
+    values.push_back(jsonText(value));
+    return;
+  }
+  for (const auto& [member, inner] : value.items())
+    addColumns(std::string(key).append("_").append(member), inner, keys, values);
 }
 }  // namespace
 
@@ -104,10 +116,7 @@ std::string tablesCsv(const GameTables& tables) {
   const nlohmann::ordered_json gameFile = gameFileJson(tables.version);
   std::vector<std::string> keys;
   std::vector<std::string> values;
-  for (const auto& [key, value] : gameFile.items()) {
-    keys.push_back(key);
-    values.push_back(jsonText(value));
-  }
+  for (const auto& [key, value] : gameFile.items()) addColumns(key, value, keys, values);
   std::string csv = "[game_file]\n" + csvRow(keys) + csvRow(values) + "\n";
   for (const TableContents& table : tables.tables) {
     csv += "[" + std::string(table.columns->key) + "]\nindex,name";

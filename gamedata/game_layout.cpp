@@ -23,7 +23,11 @@ std::int32_t fieldPosition(const GameLayout& layout, Table table, Field field, L
 }
 
 std::int32_t namePosition(const GameLayout& layout, std::int32_t nameAddress) {
-  const auto position = checkedSub<std::int32_t>(nameAddress, layout.loadAddressOfFirstByte - 1);
+  const std::optional<std::int64_t> offset = layout.addresses.offsetOf(nameAddress);
+  if (!offset)
+    throw RuntimeError(ErrorNumber::BadRecordNumber, "The name address " + std::to_string(nameAddress) +
+                                                         " lies in no section of the file.");
+  const auto position = narrowTo<std::int32_t>(*offset + 1);
   if (!position)
     throw RuntimeError(ErrorNumber::Overflow, "The name address " + std::to_string(nameAddress) +
                                                   " lies outside any file position.");

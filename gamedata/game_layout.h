@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "gamedata/address_map.h"
 #include "gamedata/record_fields.h"
 #include "gamedata/tables.h"
 
@@ -41,8 +42,7 @@ struct GameLayout {
   std::string_view name;  // "1.07", as the player knows the version
   Game game = Game::Diablo;
   VersionText versionText;
-  // A name's load address minus this is its offset in the file.
-  std::int32_t loadAddressOfFirstByte;
+  AddressMap addresses;               // where a name's load address lies in the file
   std::array<TableLayout, 4> tables;  // in the order of kTables
   std::array<LimitLayout, 3> limits;  // in the order of kShopOrder
 
@@ -65,7 +65,8 @@ inline constexpr std::string_view kGameOwnLimits =
 std::int32_t fieldPosition(const GameLayout& layout, Table table, Field field, ListIndex index);
 
 // The 1-based position of the name text that `nameAddress` points to; raises
-// Overflow where the difference leaves the 32-bit range.
+// Overflow where the position leaves the 32-bit range, and Bad record number
+// where the address lies in no section of a Windows program.
 std::int32_t namePosition(const GameLayout& layout, std::int32_t nameAddress);
 
 }  // namespace pricewright

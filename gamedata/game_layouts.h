@@ -6,6 +6,17 @@
 
 namespace pricewright {
 
+// Every known release's data section, where the names lie, is loaded so that
+// this is the load address of the file's first byte. A file that is no
+// Windows program, whose sections cannot say it, is read with it.
+inline constexpr std::int32_t kKnownLoadAddressOfFirstByte = 0x402200;
+
+// The game's own limits, for a layout that does not know where its file keeps them.
+inline constexpr std::array<LimitLayout, 3> kDiabloOwnLimits{
+    {{std::nullopt, 140'000}, {std::nullopt, 90'000}, {std::nullopt, 140'000}}};
+inline constexpr std::array<LimitLayout, 3> kHellfireOwnLimits{
+    {{std::nullopt, 200'000}, {std::nullopt, 200'000}, {std::nullopt, 200'000}}};
+
 // One row per layout of the game file. Adding a release family means adding
 // its row here and its released files to gamedata/releases.cpp.
 
@@ -13,7 +24,7 @@ namespace pricewright {
 inline constexpr GameLayout kDiablo107{
     .name = "1.07",
     .versionText = {0x8D3C8, "Diablo v1.07"},
-    .loadAddressOfFirstByte = 0x402200,
+    .addresses = {kKnownLoadAddressOfFirstByte},
     // record 0, count, in the order of kTables
     .tables = {{{0x7AAF8, 83}, {0x7BAB8, 95}, {0x8E448, 156}, {0xA1288, 36}}},
     .limits = {{{0x24332}, {0x244D1}, {0x248D0}}},
@@ -26,11 +37,21 @@ inline constexpr GameLayout kDiablo107{
 inline constexpr GameLayout kDiablo109{
     .name = "1.09",
     .versionText = {0x8C38C, "Diablo v1.09"},
-    .loadAddressOfFirstByte = 0x402200,
+    .addresses = {kKnownLoadAddressOfFirstByte},
     .tables = {{{0x79AA8, 83}, {0x79AA8 + 84 * 48, 95}, {0x8D408, 156}, {0xA01C8 + 56, 36}}},
-    .limits = {{{std::nullopt, 140'000}, {std::nullopt, 90'000}, {std::nullopt, 140'000}}},
+    .limits = kDiabloOwnLimits,
 };
 
 inline constexpr std::array kGameLayouts{&kDiablo107, &kDiablo109};
+
+// Tables found in the file by their records' shape, where nothing names the
+// file's layout, make a layout of this name. Their limits are the game's own.
+inline constexpr std::string_view kFoundLayoutName = "found";
+
+// Hellfire, the expansion, keeps the same records, more of them. Where they
+// lie is not public, so its tables are always found. Found tables of these
+// counts, or a file carrying this text, are Hellfire's.
+inline constexpr std::array<std::int16_t, 4> kHellfireCounts{86, 98, 166, 51};  // in the order of kTables
+inline constexpr std::string_view kHellfireVersionText = "Hellfire v1.01";
 
 }  // namespace pricewright

@@ -59,15 +59,15 @@ SpellRecord GameRecords::spell(ListIndex index) const { return record(Table::Spe
 
 ValueRange GameRecords::range(Table table, ListIndex index) const {
   if (table == Table::Spells) {
-    const SpellRecord spell = record(table, index,
-                                     std::array{fieldFor(kSpellFields, &SpellRecord::chargesMin),
-                                                fieldFor(kSpellFields, &SpellRecord::chargesMax)});
-    return {spell.chargesMin, spell.chargesMax};
+    const SpellRecord charges = record(table, index,
+                                       std::array{fieldFor(kSpellFields, &SpellRecord::chargesMin),
+                                                  fieldFor(kSpellFields, &SpellRecord::chargesMax)});
+    return {charges.chargesMin, charges.chargesMax};
   }
-  const AffixRecord affix = record(table, index,
-                                   std::array{fieldFor(kAffixFields, &AffixRecord::effectMin),
-                                              fieldFor(kAffixFields, &AffixRecord::effectMax)});
-  return {affix.effectMin, affix.effectMax};
+  const AffixRecord effects = record(table, index,
+                                     std::array{fieldFor(kAffixFields, &AffixRecord::effectMin),
+                                                fieldFor(kAffixFields, &AffixRecord::effectMax)});
+  return {effects.effectMin, effects.effectMax};
 }
 
 std::int32_t GameRecords::limit(Shop shop) const {

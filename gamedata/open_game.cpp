@@ -36,9 +36,10 @@ RegionSnapshot namesRegion(const RegionSnapshot& tables, const GameLayout& layou
       const std::optional<std::int32_t> address =
           tables.heldValue(fieldPosition(layout, table, shapeOf(table).nameAddress, index));
       if (!address) continue;
-      // Nameless base items (NameAddress 0) and names before the file point nowhere.
-      const std::int64_t position = std::int64_t{*address} - (layout.loadAddressOfFirstByte - 1);
-      if (position < 1) continue;
+      // Nameless base items (NameAddress 0), names before the file and names in no section point nowhere.
+      const std::optional<std::int64_t> offset = layout.addresses.offsetOf(*address);
+      if (!offset || *offset < 0) continue;
+      const std::int64_t position = *offset + 1;
       first = std::min(first, position);
       end = std::max(end, position + kNameFieldSize);
     }
@@ -72,7 +73,7 @@ RuntimeError GameLoad::stoppedAt(std::string_view doing, Table table, ListIndex 
   const RuntimeError stopped(error.number(), std::string(doing) + " \"" + file_.path() + "\" stopped at " +
                                                  std::string(shapeOf(table).name) + " record " +
                                                  std::to_string(index) + ". " + error.whatFailed());
-  return version_.recognised == Recognised::NotAtAll ? stopped.withSentence(kWhatPricewrightReads) : stopped;
+  return version_.recognised == Recognised::ByShape ? stopped.withSentence(kWhatPricewrightReads) : stopped;
 }
 
 OpenGame GameLoad::open() && { return {std::move(file_), version_}; }

@@ -46,7 +46,7 @@ public:
   // Every record's entry. A failed read raises a RuntimeError naming the table and record.
   ListEntries listEntries() const;
   // The error of `doing` ("Loading") stopped at record `index` of `table` by
-  // `error`; for a file that nothing recognised, it adds what Pricewright reads.
+  // `error`; for tables only their shape found, it adds what Pricewright reads.
   RuntimeError stoppedAt(std::string_view doing, Table table, ListIndex index,
                          const RuntimeError& error) const;
 

@@ -120,15 +120,16 @@ constexpr const RecordField<Record>& fieldFor(const std::array<RecordField<Recor
 // What every table's records share, whatever the layout.
 struct TableShape {
   std::string_view name;  // "prefix", as messages name a record's table
+  std::string_view key;   // "prefixes", as scripts see the table
   std::int16_t recordSize;
   Field nameAddress;  // the name's load address
 };
 // In the order of kTables.
 inline constexpr std::array<TableShape, 4> kTableShapes{{
-    {"prefix", 48, {"NameAddress", 0}},
-    {"suffix", 48, {"NameAddress", 0}},
-    {"base item", 76, {"NameAddress", 16}},
-    {"spell", 56, {"NameAddress", 4}},
+    {"prefix", "prefixes", 48, {"NameAddress", 0}},
+    {"suffix", "suffixes", 48, {"NameAddress", 0}},
+    {"base item", "base_items", 76, {"NameAddress", 16}},
+    {"spell", "spells", 56, {"NameAddress", 4}},
 }};
 constexpr const TableShape& shapeOf(Table table) { return kTableShapes[indexOf(table)]; }
 

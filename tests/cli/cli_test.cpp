@@ -1,4 +1,4 @@
-// Runs the real pricewright-cli on the worked example's game file, a case a line.
+// Runs the real pricewright-cli on the worked example's game files, a case a line.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -34,9 +34,17 @@ Finished run(const std::string& arguments, const std::string& directory) {
 
 // The worked example's files, written into `directory` (see the case table).
 void writeGameFiles(const tests::TemporaryDirectory& directory) {
-  for (const auto& [layout, name] : {std::pair{&kDiablo107, "game.exe"}, {&kDiablo109, "v109.exe"}}) {
-    tests::GameFileFixture file = tests::exampleFile(*layout);
-    file.setSpell(1, {10, 20, 1250});
+  const GameLayout hellfire = tests::hellfireLayout();
+  for (const auto& [layout, name] : {std::pair{&kDiablo107, "game.exe"},
+                                     {&kDiablo109, "v109.exe"},
+                                     {&kDiablo109, "found.exe"},
+                                     {&hellfire, "HELLFIRE.EXE"}}) {
+    // found.exe and HELLFIRE.EXE carry no version text: the records' shape finds their tables.
+    const bool found = std::string_view(name) == "found.exe" || layout == &hellfire;
+    tests::GameFileFixture file(*layout, !found);
+    if (found) file.shapeRecords();
+    tests::writeExample(file);
+    file.setSpell(1, {10, 20, 1250, 2});
     file.setName(Table::Suffixes, 7, "of the Fox", 16'001);
     for (const ListIndex twin : std::initializer_list<ListIndex>{4, 5})
       file.setName(Table::BaseItems, twin, "B\xF4w \"Long\", Short", 30'000);

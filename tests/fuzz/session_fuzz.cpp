@@ -1,14 +1,16 @@
 // Feeds arbitrary bytes as the game executable, opens it, then picks, types and
 // presses as a user could, in an order the input's last bytes choose (the
 // layout never reads them). A crash, a sanitizer report, an error box that is
-// no run-time error, or a load that leaves the lists half full is a finding.
+// neither a run-time error nor says what Pricewright reads, or a load that
+// leaves the lists half full is a finding.
+#include <fcntl.h>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
 #include <array>
 #include <cstdlib>
-#include <fstream>
 
+#include "gamedata/releases.h"
 #include "shell/session.h"
 #include "tests/support/recording_window.h"
 
@@ -20,17 +22,26 @@ constexpr std::array kBoxes{txtPreEff, txtSufEff, txtCharge};
 constexpr std::array kTypedTexts{"25",   "",    " 21- 30", "-1e308",     "1e309",
                                  "25,5", "nan", "  7  ",   "2147483648", "4.9e-324"};
 
+// A list for each record of the open file's layout, wherever its tables were found; none without a file.
 void checkLists(const Session& session, tests::RecordingWindow& window) {
   std::size_t entries = 0;
+  std::size_t records = 0;
   for (const ListBox list : kLists) entries += window.entries[std::string(list.name)].size();
-  if (entries != (session.hasOpenFile() ? 83u + 95 + 156 + 36 : 0u)) std::abort();
+  if (const OpenGame* game = session.game())
+    for (const TableLayout& table : game->version.layout.tables)
+      records += static_cast<std::size_t>(table.recordCount);
+  if (entries != records) std::abort();
 }
 
-// The session shows anything that escapes an operation; only run-time errors may.
+// The session shows anything that escapes an operation; only run-time errors may, and the plain words
+// that say what a file is not.
 void checkErrors(tests::RecordingWindow& window) {
   for (std::size_t at = 0; (at = window.shown.find("Error!: ", at)) != std::string::npos; ++at) {
     const std::string_view error = std::string_view(window.shown).substr(at + 8);
-    if (!error.starts_with("Run-time error '") && !error.starts_with("File Not Loaded!!")) std::abort();
+    const std::string_view line = error.substr(0, error.find(" | "));
+    if (!error.starts_with("Run-time error '") && !error.starts_with("File Not Loaded!!") &&
+        !line.ends_with(kWhatPricewrightReads))
+      std::abort();
   }
   window.shown.clear();
 }
@@ -38,8 +49,12 @@ void checkErrors(tests::RecordingWindow& window) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::string path = "/tmp/pricewright-fuzz-" + std::to_string(::getpid()) + ".exe";
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  // One descriptor for every run, rewritten in place: opening the file anew each time costs more than
+  // most runs.
+  static const int file = ::open(path.c_str(), O_RDWR | O_CREAT, 0600);
+  if (::pwrite(file, data, size, 0) != static_cast<ssize_t>(size) ||
+      ::ftruncate(file, static_cast<off_t>(size)) != 0)
+    std::abort();
   FuzzedDataProvider actions(data, size);
   tests::RecordingWindow window;
   Session session(window);

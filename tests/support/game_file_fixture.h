@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,14 +18,28 @@
 
 namespace pricewright::tests {
 
-// A synthetic game executable in memory, laid out as `layout` says. Every
-// byte not placed on purpose holds a fixed non-zero pseudo-random pattern, so
-// a read from a wrong place shows. Each record starts out named "Prefix 0",
-// ..., "Base 155", its name in a 32-byte slot of its own before the tables,
-// and the layout's version text lies in its place unless left out.
+// A section of the fixture's Windows program: its name, its address relative to the image base, and the
+// bytes of the file it holds.
+struct FixtureSection {
+  std::string name;
+  std::uint32_t relativeAddress;
+  std::int32_t fileOffset;
+  std::int32_t size;
+};
+
+// Where the releases' own headers load them.
+inline constexpr std::uint32_t kImageBase = 0x400000;
+
+// A synthetic game executable in memory, laid out as `layout` says, wherever
+// that puts its tables. Every byte not placed on purpose holds a fixed
+// non-zero pseudo-random pattern, so a read from a wrong place shows. Each
+// record starts out named "Prefix 0", ..., "Base 155", its name in a 32-byte
+// slot of its own from position 16001 on, and the layout's version text lies
+// in its place unless left out.
 class GameFileFixture {
 public:
   static constexpr std::size_t kDefaultSize = 680'000;
+  static constexpr std::int32_t kFirstNameSlot = 16'001;
 
   explicit GameFileFixture(const GameLayout& layout = kDiablo107, bool versionText = true)
       : layout_(layout), bytes_(kDefaultSize) {
@@ -33,11 +48,7 @@ public:
       x = (x ^ x >> 15) * 0x85EBCA6Bu;
       bytes_[offset] = static_cast<char>((x ^ x >> 13) % 255 + 1);
     }
-    std::int32_t slot = 16'001;
-    const char* const names[] = {"Prefix", "Suffix", "Base", "Spell"};  // in the order of kTables
-    for (const Table table : kTables)
-      for (ListIndex index = 0; index < layout.table(table).recordCount; ++index, slot += 32)
-        setName(table, index, names[indexOf(table)] + (" " + std::to_string(index)), slot);
+    nameEveryRecord();
     if (versionText) setBytes(layout.versionText.offset + 1, std::string(layout.versionText.text));
   }
 
@@ -87,28 +98,139 @@ public:
   // Points the record's NameAddress at `position` and writes `name` there, then
   // a zero byte when shorter than a name field.
   void setName(Table table, ListIndex index, const std::string& name, std::int32_t position) {
-    setNameAddress(table, index, position + layout_.loadAddressOfFirstByte - 1);
+    setNameAddress(table, index, addressOf(position));
     setBytes(position, name.size() < kNameFieldSize ? name + '\0' : name);
+  }
+  // Names each record as the constructor does, "Prefix 0" and on, or as `named` says, each in its own slot.
+  void nameEveryRecord(const std::function<std::string(Table, ListIndex)>& named = {}) {
+    std::int32_t slot = kFirstNameSlot;
+    const char* const names[] = {"Prefix", "Suffix", "Base", "Spell"};  // in the order of kTables
+    for (const Table table : kTables)
+      for (ListIndex index = 0; index < layout_.table(table).recordCount; ++index, slot += 32)
+        setName(table, index,
+                named ? named(table, index) : names[indexOf(table)] + (" " + std::to_string(index)), slot);
+  }
+  // The load address of the byte at `position`: through the sections of a Windows program, else by the
+  // layout's constant.
+  std::int32_t addressOf(std::int32_t position) const {
+    if (sections_.empty()) return position + layout_.addresses.loadAddressOfFirstByte - 1;
+    for (const FixtureSection& section : sections_)
+      if (position - 1 >= section.fileOffset && position - 1 < section.fileOffset + section.size)
+        return static_cast<std::int32_t>(kImageBase + section.relativeAddress) + position - 1 -
+               section.fileOffset;
+    throw std::out_of_range("position " + std::to_string(position) + " lies in no section");
   }
   void setBytes(std::int32_t position, const std::string& bytes) {
     if (position < 1 || position - 1 + bytes.size() > bytes_.size())
       throw std::out_of_range("outside the file");
     bytes.copy(bytes_.data() + position - 1, bytes.size());
   }
-  // Makes it a Windows program, as every release is: "MZ", and "PE" where its first header points.
-  void makeWindowsProgram() {
+  // Gives every record the game's shape, each field in its range, and ends the
+  // tables as the game does: an affix record whose power is -1 after each
+  // affix table (its power kept in a byte, zeros after it), a base item record
+  // whose location is -1 after the base items, the empty spell before the
+  // spells. What the search by shape finds.
+  void shapeRecords() {
+    for (const Table affixes : {Table::Prefixes, Table::Suffixes}) {
+      const ListIndex count = layout_.table(affixes).recordCount;
+      for (ListIndex i = 0; i < count; ++i)
+        setAffix(affixes, i,
+                 {.effectMin = i,
+                  .effectMax = i * 2 + 1,
+                  .costMin = 100 * i,
+                  .costMax = 150 * i + 10,
+                  .priceMultiplier = i % 7 - 2,
+                  .power = i % 60,
+                  .minimumLevel = i % 30,
+                  .itemKinds = (i % 2 == 0 ? 0x1000 : 0x100010) | (i % 3 == 0 ? 0x1 : 0),
+                  .alignment = 0,
+                  .doubleChance = i % 5 == 0 ? 1 : 0,
+                  .useful = 1});
+      setAffix(affixes, count, {.power = 0xFF});
+      setNameAddress(affixes, count, 0);
+    }
+    const ListIndex baseItems = layout_.table(Table::BaseItems).recordCount;
+    for (ListIndex i = 0; i < baseItems; ++i)
+      setBaseItem(i, {.basePrice = 10 * i,
+                      .dropRate = i % 3,
+                      .itemClass = i % 4,
+                      .location = i % 9,
+                      .graphic = i,
+                      .itemType = i % 15,
+                      .minimumLevel = i % 25,
+                      .miscKind = i % 30,
+                      .spell = 0});
+    setBaseItem(baseItems, {.location = -1});
+    setNameAddress(Table::BaseItems, baseItems, 0);
+    for (ListIndex i = 0; i < layout_.table(Table::Spells).recordCount; ++i)
+      setSpell(i, {.chargesMin = i,
+                   .chargesMax = 3 * i,
+                   .chargeValue = 50 * i,
+                   .id = i + 1,
+                   .bookLevel = i % 15,
+                   .staffLevel = i % 9 - 1,
+                   .bookCost = 1000 + i});
+    setSpell(-1, {});
+    setNameAddress(Table::Spells, -1, 0);
+  }
+  // The sections of the fixture's Windows program by default: code, then data
+  // to the end of the file, which loads where every release's data does.
+  std::vector<FixtureSection> releaseSections() const {
+    return {{".text", 0x1000, 0x400, 0xA00},
+            {".data", 0x3000, 0xE00, static_cast<std::int32_t>(bytes_.size()) - 0xE00}};
+  }
+  // Makes it a Windows program, as every release is: "MZ", "PE" where its
+  // first header points, and the headers of a 32-bit program with `sections`,
+  // through which every record's name is placed anew.
+  void makeWindowsProgram(const std::vector<FixtureSection>& sections = {}) {
+    constexpr std::int32_t kHeader = 0x80;
+    constexpr std::int32_t kOptionalHeader = kHeader + 24;
+    constexpr std::int32_t kOptionalHeaderSize = 0xE0;
+    sections_ = sections.empty() ? releaseSections() : sections;
+    setBytes(1, std::string(0x400, '\0'));
     setBytes(1, "MZ");
-    setValue(0x3C + 1, 0x80);
-    setBytes(0x80 + 1, std::string("PE\0\0", 4));
+    setValue(0x3C + 1, kHeader);
+    setBytes(kHeader + 1, std::string("PE\0\0\x4C\x01", 6));  // an Intel 386 program
+    setBytes(kHeader + 7, {static_cast<char>(sections_.size()), 0});
+    setBytes(kHeader + 21, {static_cast<char>(kOptionalHeaderSize), 0, 0x0F, 0x01});
+    setBytes(kOptionalHeader + 1, "\x0B\x01");  // a 32-bit program's optional header
+    setValue(kOptionalHeader + 29, static_cast<std::int32_t>(kImageBase));
+    setValue(kOptionalHeader + 33, 0x1000);  // the sections' alignment in memory
+    setValue(kOptionalHeader + 37, 0x200);   // and in the file
+    std::int32_t header = kOptionalHeader + kOptionalHeaderSize + 1;
+    for (const FixtureSection& section : sections_) {
+      setBytes(header, section.name.substr(0, 8));
+      setValue(header + 8, section.size);
+      setValue(header + 12, static_cast<std::int32_t>(section.relativeAddress));
+      setValue(header + 16, section.size);
+      setValue(header + 20, section.fileOffset);
+      header += 40;
+    }
+    nameEveryRecord();
+  }
+  // Writes `table`'s first `records` records again at zero-based `offset`,
+  // framed where `framed` as the game frames the table: the affixes and base
+  // items with the record that ends them after, the spells with the empty
+  // spell before, which `offset` then holds.
+  void copyRecords(Table table, ListIndex records, std::int32_t offset, bool framed) {
+    const std::size_t size = shapeOf(table).recordSize;
+    const std::size_t first = layout_.table(table).firstRecord;
+    const std::size_t from = framed && table == Table::Spells ? first - size : first;
+    std::string copy(bytes().substr(from, first - from + records * size));
+    if (framed && table != Table::Spells)
+      copy += bytes().substr(first + layout_.table(table).recordCount * size, size);
+    setBytes(offset + 1, copy);
   }
   void resize(std::size_t size, char fill = 0x5A) { bytes_.resize(size, fill); }
+  std::string_view bytes() const { return {bytes_.data(), bytes_.size()}; }
   void writeTo(const std::filesystem::path& path) const {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes_.data(), std::ssize(bytes_));
   }
 
 private:
-  const GameLayout& layout_;
+  GameLayout layout_;
   std::vector<char> bytes_;
+  std::vector<FixtureSection> sections_;
 };
 
 // The table messages call `name` ("base item"), as the case tables do.
@@ -118,15 +240,31 @@ inline Table tableNamed(std::string_view name) {
   return *found;
 }
 
+// A made-up layout of Hellfire's tables, whose places are not public: its
+// counts at 1.09's places, the suffixes after the prefixes and their end.
+inline GameLayout hellfireLayout() {
+  GameLayout layout = kDiablo109;
+  layout.game = Game::Hellfire;
+  for (const Table table : kTables)
+    layout.tables[indexOf(table)].recordCount = kHellfireCounts[indexOf(table)];
+  const TableLayout& prefixes = layout.table(Table::Prefixes);
+  layout.tables[indexOf(Table::Suffixes)].firstRecord =
+      prefixes.firstRecord + (prefixes.recordCount + 1) * shapeOf(Table::Prefixes).recordSize;
+  return layout;
+}
+
 // The made-up records of the worked example: prefix 5 ranges over 21 to 30,
 // costing 1000 to 2000 and twice the price of base item 2, a sword of 100;
 // base item 4 is a staff of 100. Only Griswold's limit, 1500, is within reach.
-inline GameFileFixture exampleFile(const GameLayout& layout = kDiablo107) {
-  GameFileFixture file(layout);
+inline void writeExample(GameFileFixture& file) {
   file.setAffix(Table::Prefixes, 5, {21, 30, 1000, 2000, 2});
   file.setBaseItem(2, {.basePrice = 100, .dropRate = 1, .itemType = 1});
   file.setBaseItem(4, {.basePrice = 100, .dropRate = 1, .itemType = 10});
   file.setLimits({1500, 1'000'000, 1'000'000});
+}
+inline GameFileFixture exampleFile(const GameLayout& layout = kDiablo107) {
+  GameFileFixture file(layout);
+  writeExample(file);
   return file;
 }
 
