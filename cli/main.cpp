@@ -3,6 +3,7 @@
 // file cannot be opened or read.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 
 #include "cli/batch_command.h"
@@ -136,9 +137,8 @@ int run(int argc, char** argv) {
       runBatch(openedFile(file), batchMultiplayer ? Players::Multi : Players::Single, std::cin, std::cout);
       return 0;
     }
-    for (const ItemCommandLine& asked : itemCommands)
-      if (asked.app->parsed()) return item(file, asked);
-    return kBadUse;
+    const auto asked = std::ranges::find_if(itemCommands, [](const auto& c) { return c.app->parsed(); });
+    return asked == itemCommands.end() ? kBadUse : item(file, *asked);
   } catch (const UsageError& error) {
     std::cerr << error.what() << "\n";
     return kBadUse;

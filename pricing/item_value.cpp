@@ -17,6 +17,7 @@ AffixCost affixCost(const AffixRecord& affix, std::int64_t roll, std::string_vie
   if (!within32Bits(hundredfold))
     return {std::nullopt, 0, Unheld{"100 times " + whose + "roll above its EffectMin", hundredfold}};
   // A roll other than EffectMin comes only from a forward range, whose width 32 bits hold.
+  // cppcheck-suppress redundantAssignment ; it reads the initialisation above as overwritten here
   const std::int64_t percent = hundredfold / (std::int64_t{affix.effectMax} - affix.effectMin);
   // The cost range itself may wrap harmlessly: only its product with the percent is kept.
   const std::int64_t share = (std::int64_t{affix.costMax} - affix.costMin) * percent;

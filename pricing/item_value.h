@@ -30,6 +30,7 @@ struct Rolls {
 constexpr Rolls rolls(std::int32_t first, std::int32_t last) {
   const auto count =
       static_cast<std::int32_t>(static_cast<std::uint32_t>(last) - static_cast<std::uint32_t>(first) + 1U);
+  // cppcheck-suppress knownConditionTrueFalse ; it misses that the cast to 32 bits wraps the count
   if (count <= 0) return {first, first};
   return {first, std::int64_t{first} + count - 1};
 }

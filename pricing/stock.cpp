@@ -61,9 +61,9 @@ private:
     const RollCount outerCount = outer.values.count();
     const bool charges = stock_.inner.kind == RollDimension::Kind::Charges;
     for (const Run& inner : stock_.inner.runs) {
-      const RollCount rolls = inner.values.count() * outerCount;
-      result.rolls += rolls;
-      stock_.rolls += rolls;
+      const RollCount here = inner.values.count() * outerCount;
+      result.rolls += here;
+      stock_.rolls += here;
       const auto steps = [&](std::int64_t x) { return stepsAt(outer.cost + inner.cost, charges ? x : 0); };
       // Each step moves one way as the charges grow, so the rolls whose steps
       // the game can hold all lie in one stretch, found bound by bound.
@@ -77,7 +77,7 @@ private:
                         return steps(x).*step <= std::numeric_limits<std::int32_t>::max();
                       }));
       }
-      stock_.unpriced += rolls - priced.count() * outerCount;
+      stock_.unpriced += here - priced.count() * outerCount;
       if (priced.empty()) continue;
       const auto value = [&](std::int64_t x) { return steps(x).value; };
       for (const std::int64_t end : {value(priced.low), value(priced.high)}) {
