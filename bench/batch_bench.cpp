@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -58,18 +59,19 @@ void BM_HundredPrices(benchmark::State& state) {
   const std::string cli = PRICEWRIGHT_CLI;
   const std::string requests = example.directory.file("requests.txt").string();
   {
-    std::FILE* file = std::fopen(requests.c_str(), "w");
-    for (int line = 0; line < 100; ++line) std::fprintf(file, "%s\n", std::string(kPriceRequest).c_str());
-    std::fclose(file);
+    std::ofstream file(requests);
+    for (int line = 0; line < 100; ++line) file << kPriceRequest << "\n";
   }
+  const std::string quotedCli = "'" + cli + "' ";
+  const std::string quotedFile = " '" + example.path + "'";
+  const std::string batch = quotedCli + "batch" + quotedFile + " <'" + requests + "'";
+  const std::string price =
+      quotedCli + "price" + quotedFile + " --base '#2' --prefix '#5' --prefix-value 25 --json";
   for (auto _ : state) {
     if (state.range(0) == 1) {
-      runCommand("'" + cli + "' batch '" + example.path + "' <'" + requests + "'", state);
+      runCommand(batch, state);
     } else {
-      for (int price = 0; price < 100; ++price)
-        runCommand("'" + cli + "' price '" + example.path +
-                       "' --base '#2' --prefix '#5' --prefix-value 25 --json",
-                   state);
+      for (int run = 0; run < 100; ++run) runCommand(price, state);
     }
   }
 }

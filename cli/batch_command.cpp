@@ -86,16 +86,16 @@ Request parsed(const Json& request) {
   }
   if (const auto normal = request.find(kNormalOnlyKey); normal != request.end() && !normal->is_null()) {
     if (!normal->is_boolean())
-      throw badRequest(ErrorNumber::TypeMismatch, "The request's \"normal_only\" must be true or false.");
+      throw badRequest(ErrorNumber::TypeMismatch, R"(The request's "normal_only" must be true or false.)");
     if (!typedValues && normal->get<bool>())
       throw badRequest(ErrorNumber::InvalidProcedureCall, "The command \"" +
                                                               std::string(parsedRequest.command->name) +
-                                                              "\" takes no \"normal_only\".");
+                                                              R"(" takes no "normal_only".)");
     parsedRequest.item.normalItemOnly = normal->get<bool>();
   }
   if (parsedRequest.command->baseRequired && !parsedRequest.item.base)
     throw badRequest(ErrorNumber::InvalidProcedureCall,
-                     "The command \"" + std::string(parsedRequest.command->name) + "\" needs a \"base\".");
+                     "The command \"" + std::string(parsedRequest.command->name) + R"(" needs a "base".)");
   return parsedRequest;
 }
 

@@ -13,7 +13,7 @@
 
 namespace pricewright {
 
-DetailsWindow::DetailsWindow(ChoicePicked picked)
+DetailsWindow::DetailsWindow(const ChoicePicked& picked)
     : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
   applyWindowSpec(*this, *this, kDetailsWindow);

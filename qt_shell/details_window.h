@@ -21,7 +21,7 @@ class DetailsWindow : public QDialog {
 
 public:
   using ChoicePicked = std::function<void(std::string_view control, int shown)>;
-  explicit DetailsWindow(ChoicePicked picked);
+  explicit DetailsWindow(const ChoicePicked& picked);
   void showTexts(const std::vector<LabelText>& texts);
   // Shows `settings` in the choices; no change is passed on.
   void showSettings(const ShopSettings& settings);

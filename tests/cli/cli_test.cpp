@@ -98,7 +98,8 @@ TEST(Cli, BatchAnswersEachLineAsTheSingleCommandWould) {
   const auto single = [&](const std::string& arguments) {
     return nlohmann::ordered_json::parse(run(arguments + " --json", folder).output, nullptr, false);
   };
-  EXPECT_EQ(nlohmann::json::parse(answer)["game_file"], single("stock game.exe --base '#2'")["game_file"]);
+  EXPECT_EQ(nlohmann::ordered_json::parse(answer)["game_file"],
+            single("stock game.exe --base '#2'")["game_file"]);
   for (const auto& [request, check] : asked) {
     ASSERT_TRUE(std::getline(answers, answer)) << request;
     const nlohmann::ordered_json got = nlohmann::ordered_json::parse(answer, nullptr, false);

@@ -379,7 +379,7 @@ void checkEveryLevel(const Case& c, const ItemOdds& odds, const std::string& lin
                            c.players))
             << where;
       }
-      const double p = static_cast<double>(exact.chance);
+      const auto p = static_cast<double>(exact.chance);
       if (!shop.perVisit.empty()) {
         const auto [fewest, most] = shop.maker == Maker::Adria ? kAdriaStock : kGriswoldBasicStock;
         long double none = 0;
