@@ -6,7 +6,7 @@
 
 #include "gamedata/open_game.h"
 #include "pricing/shop_odds.h"
-#include "tests/support/lifelike_file.h"
+#include "bench/lifelike_file.h"
 
 namespace pricewright {
 namespace {
@@ -21,7 +21,7 @@ constexpr std::array<OddsItem, 4> kItems{{{3, 5, 7, std::nullopt},
 // The first item of a freshly opened file: every record read, and every level of every shop worked out.
 void BM_OddsFirstItem(benchmark::State& state) {
   tests::TemporaryDirectory directory;
-  const OpenGame game{GameExecutable(directory.write(tests::lifelikeFile())), {kDiablo107}};
+  const OpenGame game{GameExecutable(directory.write(bench::lifelikeFile())), {kDiablo107}};
   for (auto _ : state) {
     ShopOdds odds(shopTables(game.records()));
     benchmark::DoNotOptimize(odds.odds(kItems[0], Players::Single));
@@ -32,7 +32,7 @@ BENCHMARK(BM_OddsFirstItem)->Unit(benchmark::kMillisecond);
 // Each further item of the same open game.
 void BM_OddsFurtherItem(benchmark::State& state) {
   tests::TemporaryDirectory directory;
-  const OpenGame game{GameExecutable(directory.write(tests::lifelikeFile())), {kDiablo107}};
+  const OpenGame game{GameExecutable(directory.write(bench::lifelikeFile())), {kDiablo107}};
   ShopOdds odds(shopTables(game.records()));
   odds.odds(kItems[0], Players::Single);
   std::size_t next = 0;

@@ -12,7 +12,7 @@
 #include <iostream>
 
 #include "qt_shell/main_window.h"
-#include "tests/support/lifelike_file.h"
+#include "bench/lifelike_file.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ using pricewright::tests::GameFileFixture;
 // Lifelike tables with a few made-up names, and an item that Griswold stocks at some rolls only and that the
 // shops make from the first levels on.
 GameFileFixture showcaseFile() {
-  GameFileFixture file = pricewright::tests::lifelikeFile();
+  GameFileFixture file = pricewright::bench::lifelikeFile();
   const auto affix = [](std::int32_t minimumLevel, const AffixRecord& ranges) {
     AffixRecord record = ranges;
     record.minimumLevel = minimumLevel;

@@ -6,14 +6,14 @@
 #include "pricing/shop_rules.h"
 #include "tests/support/game_file_fixture.h"
 
-namespace pricewright::tests {
+namespace pricewright::bench {
 
 // A synthetic game file shaped like the real tables: 83 prefixes, 95
 // suffixes, 156 base items and 36 spells, with made-up but lifelike levels,
 // ranges, costs, kinds and flags, so that the shops' odds come out as a
-// player would see them.
-inline GameFileFixture lifelikeFile() {
-  GameFileFixture file;
+// player would see them. The odds benchmark reads it, and the pictures show it.
+inline tests::GameFileFixture lifelikeFile() {
+  tests::GameFileFixture file;
   // A fixed pattern of made-up numbers, the same on every run.
   std::uint64_t pattern = 20;
   const auto between = [&](int low, int high) {
@@ -77,4 +77,4 @@ inline GameFileFixture lifelikeFile() {
   return file;
 }
 
-}  // namespace pricewright::tests
+}  // namespace pricewright::bench
