@@ -65,8 +65,8 @@ Request parsed(const Json& request) {
   parsedRequest.command = command ? itemCommandNamed(*command) : nullptr;
   if (!parsedRequest.command) {
     std::string known;
-    for (const ItemCommandSpec& spec : kItemCommands)
-      known += (known.empty() ? "\"" : ", \"") + std::string(spec.name) + "\"";
+    for (const ItemCommandSpec& command : kItemCommands)
+      known += (known.empty() ? "\"" : ", \"") + std::string(command.name) + "\"";
     throw badRequest(
         ErrorNumber::InvalidProcedureCall,
         (command ? "There is no command \"" + *command + "\"" : std::string("A request names its command")) +

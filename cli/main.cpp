@@ -37,7 +37,7 @@ int tables(const std::string& file, TablesFormat format) {
 
 // What one item command was asked on the command line.
 struct ItemCommandLine {
-  const ItemCommandSpec* spec;
+  const ItemCommandSpec* command;
   CLI::App* app;
   ItemRequest request;
   bool multiplayer = false;
@@ -49,7 +49,7 @@ int item(const std::string& file, const ItemCommandLine& asked) {
   const PickedItem picked = pickedItem(asked.request, opened.entries);
   const Players players = asked.multiplayer ? Players::Multi : Players::Single;
   const ItemAnswer answer =
-      ItemAnswers(opened.game, players).answer(asked.spec->command, picked, !asked.json);
+      ItemAnswers(opened.game, players).answer(asked.command->command, picked, !asked.json);
   if (asked.json)
     std::cout << withGameFile(opened.game.version, answer.json).dump(2) << "\n";
   else
@@ -95,19 +95,19 @@ int run(int argc, char** argv) {
 
   std::vector<ItemCommandLine> itemCommands;
   itemCommands.reserve(kItemCommands.size());
-  for (const ItemCommandSpec& spec : kItemCommands) {
-    ItemCommandLine& asked = itemCommands.emplace_back(ItemCommandLine{&spec, nullptr, {}});
-    asked.app = app.add_subcommand(std::string(spec.name), std::string(spec.help));
+  for (const ItemCommandSpec& command : kItemCommands) {
+    ItemCommandLine& asked = itemCommands.emplace_back(ItemCommandLine{&command, nullptr, {}});
+    asked.app = app.add_subcommand(std::string(command.name), std::string(command.help));
     asked.app->add_option("FILE", file, "The game executable")->required();
     for (const ListOption& option : kListOptions) {
       CLI::Option* name = asked.app->add_option(optionFlag(option.key), asked.request.*option.name,
                                                 std::string(option.nameHelp));
-      if (option.table == Table::BaseItems && spec.baseRequired) name->required();
-      if (option.typed && spec.typedValues)
+      if (option.table == Table::BaseItems && command.baseRequired) name->required();
+      if (option.typed && command.typedValues)
         asked.app->add_option(optionFlag(option.typedKey), asked.request.*option.typed,
                               std::string(option.typedHelp));
     }
-    if (spec.typedValues)
+    if (command.typedValues)
       asked.app->add_flag(optionFlag(kNormalOnlyKey), asked.request.normalItemOnly,
                           "Check \"Normal Item Only\"");
     asked.app->add_flag("--multiplayer", asked.multiplayer, "Follow the shops' multiplayer rules");
