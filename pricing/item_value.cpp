@@ -42,7 +42,9 @@ ValueSteps valueSteps(const ValueInputs& item) {
   if (m > 0 && __builtin_mul_overflow(m, steps.baseValue, &steps.baseTerm))
     steps.baseTerm = std::numeric_limits<std::int64_t>::max();
   if (m < 0) steps.baseTerm = steps.baseValue / m;
-  steps.total = steps.costs + steps.baseTerm;
+  // A base term held at the 64-bit bound keeps the total there too: that step is reported first.
+  if (__builtin_add_overflow(steps.costs, steps.baseTerm, &steps.total))
+    steps.total = std::numeric_limits<std::int64_t>::max();
   steps.value = std::max<std::int64_t>(steps.total, 1);
   return steps;
 }
