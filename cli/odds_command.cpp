@@ -35,12 +35,7 @@ OddsReport oddsReport(const GameVersion& version, ShopOdds& odds, const PickedIt
     report.error = RuntimeError(ErrorNumber::InvalidProcedureCall, std::string(kNoSuffixWithSpell));
     return report;
   }
-  const auto index = [&](Table table) {
-    return picked.picked(table) ? std::optional(picked.pick(table).index) : std::nullopt;
-  };
-  report.odds = odds.odds({picked.pick(Table::BaseItems).index, index(Table::Prefixes),
-                           index(Table::Suffixes), index(Table::Spells)},
-                          players);
+  report.odds = odds.odds(oddsItemOf(picked), players);
   if (!report.odds->unavailable.empty()) {
     report.error = RuntimeError(ErrorNumber::InvalidProcedureCall, report.odds->unavailable);
     report.odds.reset();

@@ -76,6 +76,14 @@ const Acceptance& ShopOdds::acceptance(Players players, Maker maker, int level) 
   return *known;
 }
 
+OddsItem oddsItemOf(const PickedItem& picked) {
+  const auto index = [&](Table table) {
+    return picked.picked(table) ? std::optional(picked.pick(table).index) : std::nullopt;
+  };
+  return {picked.pick(Table::BaseItems).index, index(Table::Prefixes), index(Table::Suffixes),
+          index(Table::Spells)};
+}
+
 ItemOdds ShopOdds::odds(const OddsItem& item, Players players) {
   const ShopTables& read = tables_.tables;
   checkIndex(read.baseItems, item.base, "base item");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pricing/level_draws.h"
+#include "pricing/picked_item.h"
 #include "pricing/shop_rules.h"
 #include "pricing/shop_tables.h"
 
@@ -62,6 +63,9 @@ struct ItemOdds {
 
 inline constexpr std::string_view kNoOddsForExpansion =
     "The shops' odds are not given for this game: the expansion's shops make their items by other rules.";
+
+// The item the picks name, as the odds ask after it.
+OddsItem oddsItemOf(const PickedItem& picked);
 
 // The odds of items of one open game. What every item of a level shares, the
 // weight of every accepted draw, is worked out once, when first asked.

@@ -23,18 +23,9 @@ std::string stockLines(const Stock& stock) {
   return text;
 }
 
-// The picked records, as the odds name an item.
-OddsItem oddsItem(const PickedItem& picked) {
-  const auto index = [&](Table table) {
-    return picked.picked(table) ? std::optional(picked.pick(table).index) : std::nullopt;
-  };
-  return {picked.pick(Table::BaseItems).index, index(Table::Prefixes), index(Table::Suffixes),
-          index(Table::Spells)};
-}
-
 // A line per shop: from which level it makes the item, and how often at the player's level.
 std::string oddsLines(ShopOdds& odds, const PickedItem& picked, const ShopSettings& settings) {
-  const ItemOdds item = odds.odds(oddsItem(picked), settings.players);
+  const ItemOdds item = odds.odds(oddsItemOf(picked), settings.players);
   if (!item.unavailable.empty()) return item.unavailable;
   std::string lines;
   for (const MakerOdds& maker : item.makers)
