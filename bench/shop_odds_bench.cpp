@@ -4,9 +4,9 @@
 // ranges, costs, kinds and flags.
 #include <benchmark/benchmark.h>
 
+#include "bench/lifelike_file.h"
 #include "gamedata/open_game.h"
 #include "pricing/shop_odds.h"
-#include "bench/lifelike_file.h"
 
 namespace pricewright {
 namespace {

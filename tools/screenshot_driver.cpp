@@ -11,8 +11,8 @@
 
 #include <iostream>
 
-#include "qt_shell/main_window.h"
 #include "bench/lifelike_file.h"
+#include "qt_shell/main_window.h"
 
 namespace {
 
