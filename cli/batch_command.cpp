@@ -65,8 +65,8 @@ Request parsed(const Json& request) {
   parsedRequest.command = command ? itemCommandNamed(*command) : nullptr;
   if (!parsedRequest.command) {
     std::string known;
-    for (const ItemCommandSpec& command : kItemCommands)
-      known += (known.empty() ? "\"" : ", \"") + std::string(command.name) + "\"";
+    for (const ItemCommandSpec& each : kItemCommands)
+      known += (known.empty() ? "\"" : ", \"") + std::string(each.name) + "\"";
     throw badRequest(
         ErrorNumber::InvalidProcedureCall,
         (command ? "There is no command \"" + *command + "\"" : std::string("A request names its command")) +
